@@ -1,0 +1,21 @@
+# vekkiro_set_warnings(<target> [STRICT])
+# Turns on the project's warning set for a target; STRICT adds the conversion warnings that the
+# core library, which has no third-party headers to excuse, must keep clean.
+function(vekkiro_set_warnings target)
+    cmake_parse_arguments(arg "STRICT" "" "" ${ARGN})
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+        if(VEKKIRO_WERROR)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+        return()
+    endif()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                                             -Wnon-virtual-dtor -Wold-style-cast)
+    if(arg_STRICT)
+        target_compile_options(${target} PRIVATE -Wconversion -Wsign-conversion)
+    endif()
+    if(VEKKIRO_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()

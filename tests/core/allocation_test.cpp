@@ -1,0 +1,31 @@
+// Counts every allocation the program makes, so a lookup that allocates (a copy of the text,
+// a materialised list of names) cannot slip in unnoticed.
+#include "allocation_counter.h"
+
+#include <vekkiro/classification.h>
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+using vekkiro::testing::allocationCount;
+TEST(LookupAllocations, AFoundNameASentinelAndAMissAllocateNothing) {
+    const std::u16string longText(100000, u'池');
+    const std::u16string texts[] = {u"鲜花", u"电池", u"更多", u"", u"不存在的东西", longText};
+    // Sanity check that the counter sees allocations at all.
+    const long before = allocationCount();
+    auto* probe = new int(7);
+    delete probe;
+    ASSERT_EQ(allocationCount(), before + 1);
+
+    for (const auto& text : texts) {
+        const long start = allocationCount();
+        const auto outcome = vekkiro::classifyItem(text);
+        const auto picture = vekkiro::pictureForOutcome(outcome);
+        EXPECT_EQ(allocationCount(), start) << "text of length " << text.size();
+        (void)picture;
+    }
+}
+
+} // namespace
