@@ -14,6 +14,7 @@ if [[ "${1:-}" == "--test" ]]; then
     packages+=(
         libgtest-dev libbenchmark-dev
         xvfb xauth
+        binutils-mingw-w64-x86-64
     )
 fi
 

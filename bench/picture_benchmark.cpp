@@ -1,0 +1,56 @@
+// Time to load each picture through the window's own loader: cold (the first load of it in the
+// process) and warm (median of repeated loads), at both densities, and what one costs in memory.
+// The start-up picture is loaded first, as the window does when it opens; result pictures are
+// built on it.
+#include "pictures.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double millisecondsToLoad(vekkiro::PictureId id, qreal ratio) {
+    QElapsedTimer timer;
+    timer.start();
+    const QPixmap pixmap = vekkiro::loadPicture(id, ratio);
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    if (pixmap.isNull())
+        std::fprintf(stderr, "picture %d did not load\n", static_cast<int>(id));
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    constexpr std::array ids = {vekkiro::PictureId::Recyclable, vekkiro::PictureId::KitchenWaste,
+                                vekkiro::PictureId::OtherWaste, vekkiro::PictureId::HazardousWaste,
+                                vekkiro::PictureId::NotFound};
+    constexpr int warmRuns = 21;
+    std::printf("%-8s %-6s %10s %10s %10s\n", "picture", "ratio", "cold ms", "warm ms", "MiB");
+    for (const qreal ratio : {1.0, 2.0}) {
+        QElapsedTimer timer;
+        timer.start();
+        const QPixmap startup = vekkiro::loadStartupPicture(ratio);
+        std::printf("%-8s %-6.0f %10.2f %10s %10.2f\n", "startup", ratio,
+                    static_cast<double>(timer.nsecsElapsed()) / 1e6, "-",
+                    static_cast<double>(startup.toImage().sizeInBytes()) / (1 << 20));
+        for (const auto id : ids) {
+            const double cold = millisecondsToLoad(id, ratio);
+            std::vector<double> warm;
+            for (int i = 0; i < warmRuns; ++i)
+                warm.push_back(millisecondsToLoad(id, ratio));
+            std::nth_element(warm.begin(), warm.begin() + warmRuns / 2, warm.end());
+            const QPixmap pixmap = vekkiro::loadPicture(id, ratio);
+            const double mib = static_cast<double>(pixmap.toImage().sizeInBytes()) / (1 << 20);
+            std::printf("%-8d %-6.0f %10.2f %10.2f %10.2f\n", static_cast<int>(id), ratio, cold,
+                        warm[warmRuns / 2], mib);
+        }
+    }
+    return 0;
+}

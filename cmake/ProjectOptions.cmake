@@ -1,0 +1,39 @@
+# vekkiro_configure_target(<target> [STRICT] [QT])
+# Turns on the project's warning set for a target. STRICT adds the conversion warnings that the
+# core library, which has no third-party headers to excuse, must keep clean. QT makes connects
+# name a context object, switches deprecated Qt API off, and spells the Qt keywords as macros.
+function(vekkiro_configure_target target)
+    cmake_parse_arguments(arg "STRICT;QT" "" "" ${ARGN})
+    if(arg_QT)
+        target_compile_definitions(${target} PRIVATE QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS
+                                                     QT_DISABLE_DEPRECATED_UP_TO=0x060400)
+    endif()
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+        if(VEKKIRO_WERROR)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+        return()
+    endif()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                                             -Wnon-virtual-dtor -Wold-style-cast)
+    if(arg_STRICT)
+        target_compile_options(${target} PRIVATE -Wconversion -Wsign-conversion)
+    endif()
+    if(VEKKIRO_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# vekkiro_offscreen_test(<test>)
+# Runs a Qt test without a display, with the locale pinned the way CI has it, so a result never
+# depends on the machine's screen or language.
+function(vekkiro_offscreen_test test)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+        QT_QPA_PLATFORM=offscreen
+        LANG=C.UTF-8
+        LC_ALL=C.UTF-8
+        XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
+    file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+endfunction()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vekkiro/classification.h>
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace vekkiro {
+
+/// The result picture with the given identifier, 960 × 600 logical pixels, rendered for the
+/// given device pixel ratio: above 1 the 2× rendering is used (1920 × 1200 device pixels with
+/// its device pixel ratio set), so it stays sharp on high-density screens. A null pixmap, with a
+/// warning logged, if the picture cannot be loaded.
+[[nodiscard]] QPixmap loadPicture(PictureId id, qreal devicePixelRatio);
+
+/// The picture shown until the first search: every bin in full colour, no text line.
+[[nodiscard]] QPixmap loadStartupPicture(qreal devicePixelRatio);
+
+/// The application's icon, in every size it is drawn at.
+[[nodiscard]] QIcon applicationIcon();
+
+} // namespace vekkiro

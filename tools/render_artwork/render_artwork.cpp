@@ -1,0 +1,255 @@
+// Renders the program's pictures and icons from their vector sources at build time, so the
+// artwork has one editable source and the text in it is set in a font the build installed.
+//
+//   render_artwork <scene.svg> <icon.svg> <output-dir>
+//
+// Writes <output-dir>/pictures/startup.png, the areas in which each result picture differs
+// from it (<id>-bins.png, and 105-notice.png), all of them also @2x,
+// <output-dir>/icons/<size>.png for every icon size, and <output-dir>/vekkiro.ico.
+#include "picture_layout.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+namespace {
+
+namespace layout = vekkiro::layout;
+
+// The groups of the scene that differ between pictures; everything else is common.
+constexpr std::array binGroups = {"bin-recyclable", "bin-kitchen", "bin-other", "bin-hazardous"};
+constexpr auto noticeGroup = "notice";
+constexpr auto sceneGroup = "scene";
+
+// A faded bin keeps this much of its opacity, so the mountains behind it show through.
+constexpr double fadedOpacity = 0.4;
+
+constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};
+
+struct Picture {
+    const char* name;
+    int fullColourBin; // index into binGroups; noBin or allBins
+    bool notice;
+};
+constexpr int noBin = -1;
+constexpr int allBins = 4;
+constexpr std::array pictures = {
+    Picture{"startup", allBins, false}, Picture{"101", 0, false}, Picture{"102", 1, false},
+    Picture{"103", 2, false},           Picture{"104", 3, false}, Picture{"105", noBin, true},
+};
+
+[[noreturn]] void fail(const QString& message) {
+    std::fprintf(stderr, "render_artwork: %s\n", qPrintable(message));
+    std::exit(1);
+}
+
+QDomDocument readSvg(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(path));
+    QDomDocument document;
+    const auto parsed = document.setContent(&file);
+    if (!parsed)
+        fail(QStringLiteral("%1 is not well-formed XML").arg(path));
+    return document;
+}
+
+// Text must come out the same on every build machine: refuse to fall back silently to some
+// other font when a named family is not installed.
+void requireFonts(const QDomDocument& document) {
+    std::set<QString> families;
+    const QDomNodeList all = document.elementsByTagName(QStringLiteral("*"));
+    for (int i = 0; i < all.size(); ++i) {
+        const QDomElement element = all.at(i).toElement();
+        if (element.hasAttribute(QStringLiteral("font-family")))
+            families.insert(element.attribute(QStringLiteral("font-family")));
+    }
+    for (const QString& family : families)
+        if (!QFontDatabase::hasFamily(family))
+            fail(QStringLiteral("font \"%1\" is not installed (Debian: fonts-noto-cjk)")
+                     .arg(family));
+}
+
+QImage render(const QByteArray& svg, QSize size) {
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        fail(QStringLiteral("the SVG source cannot be rendered"));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
+// The scene with only one of its top-level groups visible.
+QImage renderGroup(QDomDocument document, const QString& group, QSize size) {
+    document = document.cloneNode(true).toDocument();
+    bool found = false;
+    for (QDomElement child = document.documentElement().firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        if (child.tagName() == QStringLiteral("defs"))
+            continue;
+        const bool wanted = child.attribute(QStringLiteral("id")) == group;
+        found = found || wanted;
+        if (!wanted)
+            child.setAttribute(QStringLiteral("display"), QStringLiteral("none"));
+    }
+    if (!found)
+        fail(QStringLiteral("the scene has no top-level group \"%1\"").arg(group));
+    return render(document.toByteArray(), size);
+}
+
+void save(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+QRect scaled(const layout::Area& area, int scale) {
+    return {area.x * scale, area.y * scale, area.width * scale, area.height * scale};
+}
+
+// The loader rebuilds each result picture from the start-up picture and the stored areas, so
+// the scene must not differ anywhere else.
+void requireSameOutsideAreas(QImage startup, QImage picture, int scale, const Picture& which) {
+    for (QImage* image : {&startup, &picture}) {
+        QPainter painter(image);
+        painter.fillRect(scaled(layout::binsBand, scale), Qt::black);
+        if (which.notice)
+            painter.fillRect(scaled(layout::noticeArea, scale), Qt::black);
+    }
+    if (startup != picture)
+        fail(QStringLiteral("picture %1 differs from the start-up picture outside its stored areas")
+                 .arg(QLatin1String(which.name)));
+}
+
+void renderPictures(const QDomDocument& scene, const QString& outputDir) {
+    for (const int scale : {1, 2}) {
+        const QSize size(960 * scale, 600 * scale);
+        const QImage background = renderGroup(scene, QString::fromLatin1(sceneGroup), size);
+        std::array<QImage, binGroups.size()> bins;
+        for (std::size_t i = 0; i < binGroups.size(); ++i)
+            bins[i] = renderGroup(scene, QString::fromLatin1(binGroups[i]), size);
+        const QImage notice = renderGroup(scene, QString::fromLatin1(noticeGroup), size);
+        QImage startup;
+
+        for (const Picture& picture : pictures) {
+            QImage image = background;
+            {
+                QPainter painter(&image);
+                for (std::size_t i = 0; i < bins.size(); ++i) {
+                    const bool fullColour = picture.fullColourBin == allBins ||
+                                            picture.fullColourBin == static_cast<int>(i);
+                    painter.setOpacity(fullColour ? 1.0 : fadedOpacity);
+                    painter.drawImage(0, 0, bins[i]);
+                }
+                painter.setOpacity(1.0);
+                if (picture.notice)
+                    painter.drawImage(0, 0, notice);
+            }
+            image = image.convertToFormat(QImage::Format_RGB888);
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+            const auto path = [&](const char* part) {
+                return QStringLiteral("%1/pictures/%2%3%4.png")
+                    .arg(outputDir, QString::fromLatin1(picture.name), QLatin1String(part), suffix);
+            };
+            if (!startup.isNull()) {
+                requireSameOutsideAreas(startup, image, scale, picture);
+                save(image.copy(scaled(layout::binsBand, scale)), path("-bins"));
+                if (picture.notice)
+                    save(image.copy(scaled(layout::noticeArea, scale)), path("-notice"));
+            } else {
+                startup = image;
+                save(image, path(""));
+            }
+        }
+    }
+}
+
+// An .ico holding every size as PNG, which Windows reads from Vista on.
+void writeIco(const std::vector<QByteArray>& pngs, const QString& path) {
+    QByteArray ico;
+    auto put16 = [&ico](int v) {
+        ico.append(static_cast<char>(v & 0xff)).append(static_cast<char>((v >> 8) & 0xff));
+    };
+    auto put32 = [&](qint64 v) {
+        put16(static_cast<int>(v & 0xffff));
+        put16(static_cast<int>((v >> 16) & 0xffff));
+    };
+    put16(0);
+    put16(1);
+    put16(static_cast<int>(pngs.size()));
+    qint64 offset = 6 + 16 * static_cast<qint64>(pngs.size());
+    for (std::size_t i = 0; i < pngs.size(); ++i) {
+        const int size = iconSizes[i];
+        ico.append(static_cast<char>(size >= 256 ? 0 : size));
+        ico.append(static_cast<char>(size >= 256 ? 0 : size));
+        ico.append('\0').append('\0');
+        put16(1);
+        put16(32);
+        put32(pngs[i].size());
+        put32(offset);
+        offset += pngs[i].size();
+    }
+    for (const QByteArray& png : pngs)
+        ico.append(png);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ico) != ico.size() || !file.commit())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+void renderIcons(const QDomDocument& icon, const QString& outputDir) {
+    const QByteArray svg = icon.toByteArray();
+    std::vector<QByteArray> pngs;
+    for (const int size : iconSizes) {
+        const QImage image = render(svg, QSize(size, size));
+        save(image, QStringLiteral("%1/icons/%2.png").arg(outputDir).arg(size));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        pngs.push_back(png);
+    }
+    writeIco(pngs, outputDir + QStringLiteral("/vekkiro.ico"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // No window system is needed to draw into images, and a build machine may have none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 4)
+        fail(QStringLiteral("usage: render_artwork <scene.svg> <icon.svg> <output-dir>"));
+
+    const QDomDocument scene = readSvg(args[1]);
+    const QDomDocument icon = readSvg(args[2]);
+    requireFonts(scene);
+    requireFonts(icon);
+
+    const QString outputDir = args[3];
+    for (const char* sub : {"pictures", "icons"})
+        if (!QDir().mkpath(outputDir + QLatin1Char('/') + QLatin1String(sub)))
+            fail(QStringLiteral("cannot create %1").arg(outputDir));
+    renderPictures(scene, outputDir);
+    renderIcons(icon, outputDir);
+    return 0;
+}
