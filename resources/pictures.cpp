@@ -6,6 +6,7 @@
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -20,15 +21,18 @@ Q_LOGGING_CATEGORY(lcPictures, "vekkiro.pictures")
 struct PictureEntry {
     PictureId id;
     const char* baseName;
-    bool hasNotice;
+    std::optional<Category> fullColourBin; ///< none: the picture with the text line instead
 };
 constexpr std::array pictureTable = {
-    PictureEntry{PictureId::Recyclable, "101", false},
-    PictureEntry{PictureId::KitchenWaste, "102", false},
-    PictureEntry{PictureId::OtherWaste, "103", false},
-    PictureEntry{PictureId::HazardousWaste, "104", false},
-    PictureEntry{PictureId::NotFound, "105", true},
+    PictureEntry{PictureId::Recyclable, "101", Category::Recyclable},
+    PictureEntry{PictureId::KitchenWaste, "102", Category::KitchenWaste},
+    PictureEntry{PictureId::OtherWaste, "103", Category::OtherWaste},
+    PictureEntry{PictureId::HazardousWaste, "104", Category::HazardousWaste},
+    PictureEntry{PictureId::NotFound, "105", std::nullopt},
 };
+constexpr std::array allBins = {Category::Recyclable, Category::KitchenWaste, Category::OtherWaste,
+                                Category::HazardousWaste};
+constexpr auto noticeText = "该垃圾本程序暂时无法分类";
 constexpr const char* startupBaseName = "startup";
 
 constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};
@@ -85,7 +89,7 @@ QPixmap composePicture(const PictureEntry& entry, int scale) {
     const QString name = QLatin1String(entry.baseName);
     if (!paste(image, name + QStringLiteral("-bins"), layout::binsBand, scale))
         return {};
-    if (entry.hasNotice &&
+    if (!entry.fullColourBin &&
         !paste(image, name + QStringLiteral("-notice"), layout::noticeArea, scale))
         return {};
     return toPixmap(std::move(image), scale);
@@ -104,6 +108,24 @@ QPixmap loadPicture(PictureId id, qreal devicePixelRatio) {
 QPixmap loadStartupPicture(qreal devicePixelRatio) {
     const int scale = renderingScale(devicePixelRatio);
     return toPixmap(startupImage(scale), scale);
+}
+
+QString pictureDescription(std::optional<PictureId> id) {
+    const auto label = [](Category bin) {
+        const std::string_view text = binLabel(bin);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    if (!id) {
+        QStringList labels;
+        for (const Category bin : allBins)
+            labels.append(label(bin));
+        return labels.join(QStringLiteral("、"));
+    }
+    for (const PictureEntry& entry : pictureTable)
+        if (entry.id == *id)
+            return entry.fullColourBin ? label(*entry.fullColourBin)
+                                       : QString::fromUtf8(noticeText);
+    return {};
 }
 
 QIcon applicationIcon() {

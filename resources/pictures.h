@@ -4,6 +4,9 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QString>
+
+#include <optional>
 
 namespace vekkiro {
 
@@ -15,6 +18,11 @@ namespace vekkiro {
 
 /// The picture shown until the first search: every bin in full colour, no text line.
 [[nodiscard]] QPixmap loadStartupPicture(qreal devicePixelRatio);
+
+/// What a picture says, for assistive technology: the label of the bin shown in full colour, or
+/// the text line of the cannot-classify picture; for the start-up picture (none), the labels of
+/// all four bins.
+[[nodiscard]] QString pictureDescription(std::optional<PictureId> id);
 
 /// The application's icon, in every size it is drawn at.
 [[nodiscard]] QIcon applicationIcon();

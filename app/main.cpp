@@ -1,0 +1,49 @@
+#include "mainwindow.h"
+#include "pictures.h"
+
+#include <vekkiro/version.h>
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a long message when it finds no display; say it in one line instead.
+bool displayAvailable() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    return platformChosen || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fputs("vekkiro: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                   "is set); start it from a desktop session.\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication::setApplicationName(QString::fromUtf8(vekkiro::version::productName));
+    QApplication::setApplicationVersion(QString::fromUtf8(vekkiro::version::version));
+    QApplication::setDesktopFileName(QStringLiteral(VEKKIRO_APP_ID));
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(vekkiro::applicationIcon());
+
+    vekkiro::MainWindow window;
+    if (const QScreen* screen = window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "itempagelocation.h"
+#include "ui_aboutwindow.h"
+
+#include <QUrl>
+#include <QWidget>
+
+namespace vekkiro {
+
+/// The About window, Form2: names the application and its author, and its link opens the page
+/// of all classifiable items in the default browser.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QUrl itemPage = defaultItemPageUrl(), QWidget* parent = nullptr);
+
+    /// Moves the window so that its centre is the centre of `area`.
+    void placeCentredOn(const QRect& area);
+
+    [[nodiscard]] QUrl itemPage() const { return m_itemPage; }
+
+public Q_SLOTS:
+    /// Asks the desktop to open the page, without waiting. If it cannot, says so in a message
+    /// box that shows the address; the program goes on.
+    void openItemPage();
+
+private:
+    Ui::AboutWindow ui;
+    QUrl m_itemPage;
+};
+
+} // namespace vekkiro

@@ -1,0 +1,56 @@
+#include "mainwindow.h"
+
+#include "aboutwindow.h"
+#include "chinesefonts.h"
+#include "pictures.h"
+
+#include <vekkiro/classification.h>
+
+#include <QMenuBar>
+
+namespace vekkiro {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent) {
+    ui.setupUi(this);
+    setWindowIcon(applicationIcon());
+
+    const QFont searchBarFont = heitiFont(18);
+    ui.Text1->setFont(searchBarFont);
+    ui.Label1->setFont(searchBarFont);
+    // The box must not draw its own focus frame over the picture's green pill.
+    ui.Text1->setAttribute(Qt::WA_MacShowFocusRect, false);
+    ui.Text1->setFocus();
+
+    connect(ui.Label1, &ClickableLabel::clicked, this, &MainWindow::search);
+    connect(ui.gy, &QAction::triggered, this, &MainWindow::showAboutWindow);
+
+    // The client area below the menu bar has the picture's visible size.
+    resize(ui.picture->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::search() {
+    const QString text = ui.Text1->text();
+    const QStringView view(text);
+    const LookupOutcome outcome =
+        classifyItem(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));
+    if (const std::optional<PictureId> picture = pictureForOutcome(outcome))
+        ui.picture->showPicture(*picture);
+}
+
+void MainWindow::showAboutWindow() {
+    if (!m_about) {
+        // No parent: the About window is a top-level window of its own, with its own taskbar
+        // entry, and it outlives the main window if the user closes that first.
+        m_about = new AboutWindow();
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+        m_about->placeCentredOn(frameGeometry());
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+} // namespace vekkiro

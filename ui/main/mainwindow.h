@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui_mainwindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+namespace vekkiro {
+
+class AboutWindow;
+
+/// The start-up window, Form1: the picture with the search bar drawn into it, and the menu.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+public Q_SLOTS:
+    /// Classifies the text of the search box and shows the answer's picture; for the sentinel
+    /// entry nothing on screen changes. The text stays in the box.
+    void search();
+
+    /// Shows the About window, creating it if there is none; never a second one.
+    void showAboutWindow();
+
+private:
+    Ui::MainWindow ui;
+    QPointer<AboutWindow> m_about;
+};
+
+} // namespace vekkiro
