@@ -13,7 +13,7 @@ packages=(
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(
         libgtest-dev libbenchmark-dev
-        xvfb xauth
+        xvfb xauth xdotool
         binutils-mingw-w64-x86-64
     )
 fi

@@ -6,6 +6,7 @@
 
 #include <vekkiro/classification.h>
 
+#include <QApplication>
 #include <QMenuBar>
 
 namespace vekkiro {
@@ -24,6 +25,13 @@ MainWindow::MainWindow(QWidget* parent)
 
     connect(ui.Label1, &ClickableLabel::clicked, this, &MainWindow::search);
     connect(ui.gy, &QAction::triggered, this, &MainWindow::showAboutWindow);
+
+    // The desktop's usual Quit key closes every window, the About window too.
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(quit);
+    connect(quit, &QAction::triggered, qApp, &QApplication::closeAllWindows);
 
     // The client area below the menu bar has the picture's visible size.
     resize(ui.picture->sizeHint() + QSize(0, menuBar()->sizeHint().height()));

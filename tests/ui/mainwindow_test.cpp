@@ -1,0 +1,397 @@
+// Drives the real main window and judges what the user sees: grabbed pixels against the
+// pictures loaded by id, widget state, and what assistive technology is told. Runs at device
+// pixel ratio 1 and, registered a second time, at 2.
+#include "aboutwindow.h"
+#include "clickablelabel.h"
+#include "mainwindow.h"
+#include "picturearea.h"
+#include "pictures.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+using vekkiro::ClickableLabel;
+using vekkiro::MainWindow;
+using vekkiro::PictureArea;
+using vekkiro::PictureId;
+
+namespace {
+
+constexpr QRect text1Geometry(424, 160, 289, 33);
+constexpr QRect label1Geometry(752, 160, 81, 35);
+constexpr QRect visiblePicture(0, 0, 944, 595);
+constexpr QRgb pillGreen = qRgb(0, 128, 0);
+
+QRect toDevice(const QRect& r, qreal dpr) {
+    return {qRound(r.x() * dpr), qRound(r.y() * dpr), qRound(r.width() * dpr),
+            qRound(r.height() * dpr)};
+}
+
+// Types text as a user would: ASCII from the keyboard, Chinese committed by an input method.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QCoreApplication::sendEvent(widget, &commit);
+        }
+    }
+}
+
+QList<vekkiro::AboutWindow*> aboutWindows() {
+    QList<vekkiro::AboutWindow*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* about = qobject_cast<vekkiro::AboutWindow*>(widget))
+            found.append(about);
+    return found;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    QLineEdit* text1 = nullptr;
+    ClickableLabel* label1 = nullptr;
+    PictureArea* picture = nullptr;
+
+    qreal dpr() const { return picture->devicePixelRatioF(); }
+
+    static QImage expectedPicture(std::optional<PictureId> id, qreal ratio) {
+        const QPixmap pixmap =
+            id ? vekkiro::loadPicture(*id, ratio) : vekkiro::loadStartupPicture(ratio);
+        QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        image.setDevicePixelRatio(1.0);
+        return image;
+    }
+
+    // True when the visible part of the area equals the picture, outside the two controls.
+    bool showsPicture(std::optional<PictureId> id) const {
+        QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1.0);
+        QImage expected = expectedPicture(id, dpr());
+        const QRect visible = toDevice(visiblePicture, dpr());
+        shown = shown.copy(visible);
+        expected = expected.copy(visible);
+        QPainter shownPainter(&shown);
+        QPainter expectedPainter(&expected);
+        for (const QRect& control : {text1Geometry, label1Geometry}) {
+            shownPainter.fillRect(toDevice(control, dpr()), Qt::black);
+            expectedPainter.fillRect(toDevice(control, dpr()), Qt::black);
+        }
+        return shown == expected;
+    }
+
+    void searchFor(const QString& text) {
+        text1->clear();
+        typeText(text1, text);
+        QTest::mouseClick(label1, Qt::LeftButton);
+    }
+
+    QString accessibleDescriptionOfPicture() const {
+        return QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
+    }
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startsWithTheStartupPictureAnEmptyBoxAndFocusInIt();
+    void controlsSitOnThePillsInTheirGeometry_data();
+    void controlsSitOnThePillsInTheirGeometry();
+    void controlsUseASimplifiedChineseSansFont();
+    void clientAreaIs944x595BelowTheMenuBar();
+    void aClickShowsThePictureOfTheAnswer_data();
+    void aClickShowsThePictureOfTheAnswer();
+    void theSentinelLeavesThePictureOnScreen();
+    void theTextStaysAndTheSameTextGivesTheSamePictureAgain();
+    void typingAndEnterNeverSearch();
+    void releasingOutsideTheLabelTakesTheClickBack();
+    void assistiveTechnologySeesABoxAndAButtonThatSearches();
+    void maximisingOrEnlargingMovesNothing();
+    void aPictureThatCannotBeLoadedLeavesTheCurrentOne();
+    void theMenuAccessKeysOpenTheAboutWindow();
+    void theAboutWindowIsNeverOpenedTwice();
+    void searchesWorkWhileTheAboutWindowIsOpen();
+};
+
+void MainWindowTest::init() {
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    text1 = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    label1 = window->findChild<ClickableLabel*>(QStringLiteral("Label1"));
+    picture = window->findChild<PictureArea*>(QStringLiteral("picture"));
+    QVERIFY(text1 && label1 && picture);
+}
+
+void MainWindowTest::cleanup() {
+    qDeleteAll(aboutWindows());
+    window.reset();
+}
+
+void MainWindowTest::startsWithTheStartupPictureAnEmptyBoxAndFocusInIt() {
+    QVERIFY(showsPicture(std::nullopt));
+    QVERIFY(text1->text().isEmpty());
+    QCOMPARE(window->focusWidget(), text1);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vekkiro"));
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(!window->isMaximized());
+    QCOMPARE(accessibleDescriptionOfPicture(),
+             QStringLiteral("可回收物、厨余垃圾、其他垃圾、有害垃圾"));
+}
+
+void MainWindowTest::controlsSitOnThePillsInTheirGeometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Text1") << QStringLiteral("Text1") << text1Geometry;
+    QTest::newRow("Label1") << QStringLiteral("Label1") << label1Geometry;
+}
+
+void MainWindowTest::controlsSitOnThePillsInTheirGeometry() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QWidget* control = window->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+
+    typeText(text1, QStringLiteral("电池"));
+    // The caret blinks; judge the controls without it.
+    text1->clearFocus();
+    // Every pixel of the control is the pill's green or part of its white text: no frame, no
+    // focus rectangle, no other green.
+    QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(1.0);
+    const QRect area = toDevice(geometry, dpr());
+    int white = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = shown.pixel(x, y);
+            QVERIFY2(
+                qGreen(p) >= 128 && qRed(p) == qBlue(p) && qGreen(p) - qRed(p) <= 128,
+                qPrintable(QStringLiteral("(%1, %2) #%3").arg(x).arg(y).arg(p & 0xffffff, 6, 16)));
+            white += p == qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    QVERIFY2(white > 20, "the control's text is not white");
+    // The corner of the control is plain pill green.
+    QCOMPARE(shown.pixel(area.topLeft()), pillGreen);
+    QCOMPARE(shown.pixel(area.bottomRight()), pillGreen);
+}
+
+void MainWindowTest::controlsUseASimplifiedChineseSansFont() {
+    for (QWidget* control : {static_cast<QWidget*>(text1), static_cast<QWidget*>(label1)}) {
+        const QFontInfo info(control->font());
+        QCOMPARE(info.family(), QStringLiteral("Noto Sans CJK SC"));
+        QCOMPARE(info.pointSize(), 18);
+        QCOMPARE(info.weight(), int(QFont::Normal));
+        QCOMPARE(control->font().families().constFirst(), QStringLiteral("黑体"));
+    }
+    QCOMPARE(label1->text(), QStringLiteral("搜分类"));
+    QCOMPARE(label1->alignment(), Qt::AlignCenter);
+}
+
+void MainWindowTest::clientAreaIs944x595BelowTheMenuBar() {
+    QCOMPARE(picture->size(), QSize(944, 595));
+    QVERIFY(window->menuBar()->isVisible());
+    QCOMPARE(picture->y(), window->menuBar()->height());
+}
+
+void MainWindowTest::aClickShowsThePictureOfTheAnswer_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<PictureId>("expected");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("empty box") << QString() << PictureId::NotFound
+                               << QStringLiteral("该垃圾本程序暂时无法分类");
+    QTest::newRow("plastic bottle")
+        << QStringLiteral("塑料瓶") << PictureId::Recyclable << QStringLiteral("可回收物");
+    QTest::newRow("flowers") << QStringLiteral("鲜花") << PictureId::KitchenWaste
+                             << QStringLiteral("厨余垃圾");
+    QTest::newRow("toilet paper") << QStringLiteral("卫生纸") << PictureId::OtherWaste
+                                  << QStringLiteral("其他垃圾");
+    QTest::newRow("battery") << QStringLiteral("电池") << PictureId::HazardousWaste
+                             << QStringLiteral("有害垃圾");
+    QTest::newRow("trailing space") << QStringLiteral("电池 ") << PictureId::NotFound
+                                    << QStringLiteral("该垃圾本程序暂时无法分类");
+    QTest::newRow("lower-case ph") << QStringLiteral("ph试纸") << PictureId::NotFound
+                                   << QStringLiteral("该垃圾本程序暂时无法分类");
+}
+
+void MainWindowTest::aClickShowsThePictureOfTheAnswer() {
+    QFETCH(QString, text);
+    QFETCH(PictureId, expected);
+    QFETCH(QString, description);
+    searchFor(text);
+    QVERIFY(showsPicture(expected));
+    QCOMPARE(picture->shownPicture(), expected);
+    QCOMPARE(accessibleDescriptionOfPicture(), description);
+}
+
+void MainWindowTest::theSentinelLeavesThePictureOnScreen() {
+    searchFor(QStringLiteral("更多"));
+    QVERIFY(showsPicture(std::nullopt));
+    searchFor(QStringLiteral("塑料瓶"));
+    QVERIFY(showsPicture(PictureId::Recyclable));
+    searchFor(QStringLiteral("更多"));
+    QVERIFY(showsPicture(PictureId::Recyclable));
+    QCOMPARE(accessibleDescriptionOfPicture(), QStringLiteral("可回收物"));
+}
+
+void MainWindowTest::theTextStaysAndTheSameTextGivesTheSamePictureAgain() {
+    searchFor(QStringLiteral("电池"));
+    QCOMPARE(text1->text(), QStringLiteral("电池"));
+    QTest::mouseClick(label1, Qt::LeftButton);
+    QCOMPARE(text1->text(), QStringLiteral("电池"));
+    QVERIFY(showsPicture(PictureId::HazardousWaste));
+}
+
+void MainWindowTest::typingAndEnterNeverSearch() {
+    typeText(text1, QStringLiteral("电池"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QTest::keyClick(text1, Qt::Key_Enter);
+    QVERIFY(showsPicture(std::nullopt));
+    QCOMPARE(text1->text(), QStringLiteral("电池"));
+}
+
+void MainWindowTest::releasingOutsideTheLabelTakesTheClickBack() {
+    QSignalSpy clicks(label1, &ClickableLabel::clicked);
+    QTest::mousePress(label1, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(label1, Qt::LeftButton, {}, QPoint(200, 5));
+    QCOMPARE(clicks.count(), 0);
+    QTest::mouseClick(label1, Qt::RightButton);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(showsPicture(std::nullopt));
+}
+
+void MainWindowTest::assistiveTechnologySeesABoxAndAButtonThatSearches() {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(text1);
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("垃圾分类搜一搜"));
+    QCOMPARE(box->role(), QAccessible::EditableText);
+
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(label1);
+    QCOMPARE(button->role(), QAccessible::Button);
+    QCOMPARE(button->text(QAccessible::Name), QStringLiteral("搜分类"));
+    QAccessibleActionInterface* actions = button->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    text1->setText(QStringLiteral("牛奶盒"));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(showsPicture(PictureId::Recyclable));
+
+    // The keyboard reaches the label after the box, and Space presses it.
+    QCOMPARE(text1->nextInFocusChain(), label1);
+    text1->setText(QStringLiteral("牛奶袋"));
+    label1->setFocus();
+    QTest::keyClick(label1, Qt::Key_Space);
+    QVERIFY(showsPicture(PictureId::OtherWaste));
+}
+
+void MainWindowTest::maximisingOrEnlargingMovesNothing() {
+    searchFor(QStringLiteral("鲜花"));
+    window->showMaximized();
+    QTRY_VERIFY(window->isMaximized());
+    QCOMPARE(text1->geometry(), text1Geometry);
+    QCOMPARE(label1->geometry(), label1Geometry);
+
+    // The test screen is smaller than the picture; enlarge the window past it instead.
+    window->showNormal();
+    window->resize(1200, 900);
+    QTRY_VERIFY(picture->width() > 960 && picture->height() > 600);
+    QCOMPARE(text1->geometry(), text1Geometry);
+    QCOMPARE(label1->geometry(), label1Geometry);
+
+    QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(1.0);
+    const QImage expected = expectedPicture(PictureId::KitchenWaste, dpr());
+    // The whole picture, unscaled at the top-left corner, and the window colour beyond it.
+    const QRect whole(QPoint(0, 0), expected.size());
+    QImage shownPicture = shown.copy(whole);
+    QImage expectedCopy = expected;
+    {
+        QPainter a(&shownPicture);
+        QPainter b(&expectedCopy);
+        for (const QRect& control : {text1Geometry, label1Geometry}) {
+            a.fillRect(toDevice(control, dpr()), Qt::black);
+            b.fillRect(toDevice(control, dpr()), Qt::black);
+        }
+    }
+    QVERIFY(shownPicture == expectedCopy);
+    const QRgb background = picture->palette().color(QPalette::Window).rgb();
+    QCOMPARE(shown.pixel(expected.width() + 2, 10), background);
+    QCOMPARE(shown.pixel(10, expected.height() + 2), background);
+}
+
+void MainWindowTest::aPictureThatCannotBeLoadedLeavesTheCurrentOne() {
+    searchFor(QStringLiteral("电池"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no picture.*106")));
+    picture->showPicture(static_cast<PictureId>(106));
+    QCOMPARE(picture->shownPicture(), PictureId::HazardousWaste);
+    QVERIFY(showsPicture(PictureId::HazardousWaste));
+    QCOMPARE(accessibleDescriptionOfPicture(), QStringLiteral("有害垃圾"));
+}
+
+void MainWindowTest::theMenuAccessKeysOpenTheAboutWindow() {
+    QMenu* cd = window->findChild<QMenu*>(QStringLiteral("cd"));
+    QAction* gy = window->findChild<QAction*>(QStringLiteral("gy"));
+    QVERIFY(cd && gy);
+    QCOMPARE(cd->title(), QStringLiteral("菜单(&C)"));
+    QCOMPARE(gy->text(), QStringLiteral("关于(&G)"));
+
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(cd->isVisible());
+    QTest::keyClick(cd, Qt::Key_G);
+    QTRY_COMPARE(aboutWindows().size(), 1);
+    QTRY_VERIFY(aboutWindows().constFirst()->isVisible());
+}
+
+void MainWindowTest::theAboutWindowIsNeverOpenedTwice() {
+    QAction* gy = window->findChild<QAction*>(QStringLiteral("gy"));
+    gy->trigger();
+    gy->trigger();
+    QCOMPARE(aboutWindows().size(), 1);
+    vekkiro::AboutWindow* about = aboutWindows().constFirst();
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->parentWidget(), nullptr);
+
+    // Closing destroys it; the next choice of the menu item makes a new one.
+    QPointer<vekkiro::AboutWindow> closed = about;
+    about->close();
+    QTRY_VERIFY(closed.isNull());
+    QVERIFY(aboutWindows().isEmpty());
+    gy->trigger();
+    QCOMPARE(aboutWindows().size(), 1);
+    QVERIFY(aboutWindows().constFirst()->isVisible());
+}
+
+void MainWindowTest::searchesWorkWhileTheAboutWindowIsOpen() {
+    window->findChild<QAction*>(QStringLiteral("gy"))->trigger();
+    QCOMPARE(aboutWindows().size(), 1);
+    searchFor(QStringLiteral("塑料瓶"));
+    QVERIFY(showsPicture(PictureId::Recyclable));
+    QVERIFY(aboutWindows().constFirst()->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
