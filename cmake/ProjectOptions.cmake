@@ -37,3 +37,13 @@ function(vekkiro_offscreen_test test)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
     file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endfunction()
+
+# vekkiro_missing_check(<why>)
+# A check that cannot be registered on this machine: a warning, or an error where every check
+# must run (VEKKIRO_REQUIRE_ALL_CHECKS, which the test command sets).
+function(vekkiro_missing_check why)
+    if(VEKKIRO_REQUIRE_ALL_CHECKS)
+        message(FATAL_ERROR "${why}")
+    endif()
+    message(WARNING "skipped: ${why}")
+endfunction()

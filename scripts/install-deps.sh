@@ -15,7 +15,10 @@ if [[ "${1:-}" == "--test" ]]; then
         libgtest-dev libbenchmark-dev
         xvfb xauth xdotool
         binutils-mingw-w64-x86-64
+        chromium
     )
+    # The browser check needs Node.js; take Debian's only where none is installed.
+    command -v node >/dev/null || packages+=(nodejs npm)
 fi
 
 missing=()

@@ -24,8 +24,10 @@ AboutWindow::AboutWindow(QUrl itemPage, QWidget* parent)
     setFixedSize(clientSize);
 
     const QFont labelFont = songtiFont(12);
-    for (QLabel* label : {ui.Label1_0, ui.Label1_1, ui.Label1_2, static_cast<QLabel*>(ui.Label2)})
+    for (QLabel* label : {ui.Label1_0, ui.Label1_1, ui.Label1_2, static_cast<QLabel*>(ui.Label2)}) {
         label->setFont(labelFont);
+        growToFitLine(label);
+    }
 
     connect(ui.Label2, &ClickableLabel::clicked, this, &AboutWindow::openItemPage);
 }

@@ -1,0 +1,95 @@
+// The page of all classifiable items in a real browser (Debian's Chromium, headless): the four
+// sections and their counts, the filter as a user types, a filter given in the address, and
+// the full list when JavaScript is off.
+//   node page_test.mjs <qbljfl.html> [screenshot.png]
+import { chromium } from "playwright-core";
+import { pathToFileURL } from "node:url";
+
+const [pagePath, screenshot] = process.argv.slice(2);
+const pageUrl = pathToFileURL(pagePath).href;
+let failures = 0;
+let passes = 0;
+function check(condition, what) {
+  if (condition) { passes++; console.log(`PASS   : ${what}`); }
+  else { failures++; console.log(`FAIL!  : ${what}`); }
+}
+function same(actual, expected, what) {
+  check(JSON.stringify(actual) === JSON.stringify(expected),
+        `${what} (got ${JSON.stringify(actual)}, expected ${JSON.stringify(expected)})`);
+}
+
+const browser = await chromium.launch({
+  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+  args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+         "--disable-component-update", "--disable-sync", "--disable-quic"],
+});
+
+const visibleCounts = (page) => page.$$eval("section", (sections) =>
+  sections.map((s) => [s.querySelector("h2").firstChild.textContent,
+                       [...s.querySelectorAll("li")].filter((li) => !li.hidden).length]));
+
+try {
+  const context = await browser.newContext({ viewport: { width: 1000, height: 900 } });
+  const page = await context.newPage();
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(String(e)));
+  const requests = [];
+  page.on("request", (r) => requests.push(r.url()));
+  await page.goto(pageUrl);
+
+  same(await page.getAttribute("html", "lang"), "zh-CN", "the page is in Simplified Chinese");
+  same(await visibleCounts(page),
+       [["可回收物", 30], ["厨余垃圾", 602], ["其他垃圾", 905], ["有害垃圾", 10]],
+       "four sections in the bins' order hold every item");
+  same(await page.$$eval("h2 .n", (n) => n.map((e) => e.textContent)), ["30", "602", "905", "10"],
+       "each heading shows its count");
+  same(await page.$$eval("h2", (h) => h.map((e) => getComputedStyle(e).color)),
+       ["rgb(31, 111, 209)", "rgb(42, 138, 62)", "rgb(154, 109, 0)", "rgb(217, 48, 37)"],
+       "headings are in their bins' colours");
+  same(await page.$$eval("li", (l) => [l[0].textContent, l[29].textContent, l[30].textContent,
+                                       l[1546].textContent]),
+       ["旧家电", "放大镜", "鲜花", "Quorvith中学"], "items keep catalogue order within their sections");
+  check(!(await page.$$eval("li", (l) => l.some((e) => e.textContent === "更多"))),
+        "the sentinel is not listed");
+  check(requests.every((u) => u.startsWith("file:")), "the page loads nothing from elsewhere");
+
+  await page.fill("#q", "电池");
+  same(await visibleCounts(page),
+       [["可回收物", 0], ["厨余垃圾", 0], ["其他垃圾", 6], ["有害垃圾", 1]],
+       "typing 电池 narrows every list to the names containing it");
+  check((await page.textContent("#count")).includes("7 / 1547"), "the count of matches shows");
+  check(new URL(page.url()).hash === "#q=" + encodeURIComponent("电池"),
+        "the address records the filter");
+  await page.fill("#q", "");
+  same((await visibleCounts(page)).map((c) => c[1]), [30, 602, 905, 10], "clearing the box shows all");
+
+  await page.goto(pageUrl + "#q=" + encodeURIComponent("牛奶"));
+  await page.reload();
+  same(await page.inputValue("#q"), "牛奶", "a filter in the address fills the box");
+  same(await visibleCounts(page),
+       [["可回收物", 1], ["厨余垃圾", 1], ["其他垃圾", 2], ["有害垃圾", 0]],
+       "a filter in the address narrows the lists");
+  same(errors, [], "no script errors");
+
+  const phone = await browser.newContext({ viewport: { width: 375, height: 740 }, isMobile: true });
+  const small = await phone.newPage();
+  await small.goto(pageUrl);
+  same(await small.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), true,
+       "on a phone-sized screen nothing scrolls sideways");
+  if (screenshot) {
+    await page.goto(pageUrl + "#q=");
+    await page.screenshot({ path: screenshot });
+    await small.screenshot({ path: screenshot.replace(/\.png$/, "-phone.png") });
+  }
+
+  const noScript = await browser.newContext({ javaScriptEnabled: false });
+  const plain = await noScript.newPage();
+  await plain.goto(pageUrl + "#q=" + encodeURIComponent("电池"));
+  same((await visibleCounts(plain)).map((c) => c[1]), [30, 602, 905, 10],
+       "without JavaScript the full list shows");
+  check(await plain.$eval("#filter", (f) => f.hidden), "without JavaScript no dead filter box shows");
+} finally {
+  await browser.close();
+}
+console.log(`${passes} passed, ${failures} failed`);
+process.exit(failures === 0 ? 0 : 1);
