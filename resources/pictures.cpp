@@ -50,13 +50,14 @@ QImage readImage(const QString& baseName, int scale) {
     QImage image = reader.read();
     if (image.isNull())
         qCWarning(lcPictures) << "cannot load picture" << path << reader.errorString();
-    // The reader marks @2x files as dense; work in device pixels until the picture is whole.
-    image.setDevicePixelRatio(1.0);
+    // Both renderings are addressed in the picture's own 960 x 600 coordinates.
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
-// Decoded once per density: every result picture starts from it. Kept for the life of the
-// program (2.2 MiB at 1x), which makes each search decode about a quarter of a picture.
+// Decoded once per density: every result picture starts from it, and the start-up pixmap shares
+// its pixels. Kept for the life of the program (2.2 MiB at 1x), which makes each search decode
+// about a quarter of a picture.
 const QImage& startupImage(int scale) {
     if (scale == 2) {
         static const QImage dense = readImage(QLatin1String(startupBaseName), 2);
@@ -72,13 +73,8 @@ bool paste(QImage& target, const QString& baseName, const layout::Area& area, in
         return false;
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(area.x * scale, area.y * scale), part);
+    painter.drawImage(QPoint(area.x, area.y), part);
     return true;
-}
-
-QPixmap toPixmap(QImage image, int scale) {
-    image.setDevicePixelRatio(scale);
-    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
 QPixmap composePicture(const PictureEntry& entry, int scale) {
@@ -92,7 +88,7 @@ QPixmap composePicture(const PictureEntry& entry, int scale) {
     if (!entry.fullColourBin &&
         !paste(image, name + QStringLiteral("-notice"), layout::noticeArea, scale))
         return {};
-    return toPixmap(std::move(image), scale);
+    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
 } // namespace
@@ -106,8 +102,8 @@ QPixmap loadPicture(PictureId id, qreal devicePixelRatio) {
 }
 
 QPixmap loadStartupPicture(qreal devicePixelRatio) {
-    const int scale = renderingScale(devicePixelRatio);
-    return toPixmap(startupImage(scale), scale);
+    return QPixmap::fromImage(startupImage(renderingScale(devicePixelRatio)),
+                              Qt::NoFormatConversion);
 }
 
 QString pictureDescription(std::optional<PictureId> id) {
