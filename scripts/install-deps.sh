@@ -16,6 +16,7 @@ if [[ "${1:-}" == "--test" ]]; then
         xvfb xauth xdotool
         binutils-mingw-w64-x86-64
         chromium
+        desktop-file-utils appstream x11-utils dpkg-dev file
     )
     # The browser check needs Node.js; take Debian's only where none is installed.
     command -v node >/dev/null || packages+=(nodejs npm)

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder, unpacks it, and checks its control fields and
+# its file list. Usage: check_deb.sh <build-dir>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null) ||
+    fail "cpack could not build the package"
+deb=$(find "$work" -maxdepth 1 -name 'vekkiro_*.deb' | head -n 1)
+[[ -n "$deb" ]] || fail "no package was written"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == vekkiro ]] || fail "Package is $(field Package)"
+[[ $(field Version) == 1.00 ]] || fail "Version is $(field Version)"
+[[ $(field Section) == utils ]] || fail "Section is $(field Section)"
+[[ -n $(field Maintainer) ]] || fail "no Maintainer"
+[[ $(field Description) == *"bin an item of waste"* ]] || fail "Description is $(field Description)"
+depends=$(field Depends)
+for needed in libqt6widgets6 libqt6gui6 libc6 qt6-qpa-plugins "fonts-noto-cjk | fonts-wqy-zenhei"; do
+    [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
+done
+
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+while read -r path; do
+    [[ "$path" == ./usr/* || "$path" == ./ ]] || fail "file outside the prefix: $path"
+done <<<"$files"
+for expected in ./usr/bin/vekkiro ./usr/share/vekkiro/winpj/qbljfl.html \
+    ./usr/share/applications/org.vekkiro.Vekkiro.desktop \
+    ./usr/share/metainfo/org.vekkiro.Vekkiro.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/org.vekkiro.Vekkiro.svg \
+    ./usr/share/icons/hicolor/48x48/apps/org.vekkiro.Vekkiro.png; do
+    grep -qxF "$expected" <<<"$files" || fail "the package lacks $expected"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+if readelf -d "$work/root/usr/bin/vekkiro" | grep -qE 'RPATH|RUNPATH'; then
+    fail "the installed program carries a library search path"
+fi
+if grep -rqaF "$build" "$work/root"; then
+    fail "the package mentions the build folder $build"
+fi
+size=$(stat -c %s "$deb")
+echo "PASS: $(basename "$deb"), $size bytes, $(wc -l <<<"$files") entries"
+echo "Depends: $depends"
