@@ -104,7 +104,8 @@ int runChild(bool vekkiroWindow, int argc, char* argv[]) {
             waitForFrame(picture);
             const double ms = static_cast<double>(nowNs() - start) / 1e6;
             if (round == 0)
-                std::printf("click-first %s %.3f\n", qPrintable(t.isEmpty() ? QStringLiteral("(empty)") : t), ms);
+                std::printf("click-first %s %.3f\n",
+                            qPrintable(t.isEmpty() ? QStringLiteral("(empty)") : t), ms);
             else
                 later.push_back(ms);
         }
@@ -171,8 +172,8 @@ int main(int argc, char* argv[]) {
                 "target");
     std::printf("%-34s %10.1f %10.1f %8.2f %8s\n", "start to first frame (ms)", median(bareStart),
                 median(vekkiroStart), startRatio, "<=1.25");
-    std::printf("%-34s %10.0f %10.0f %8.2f %8s\n", "peak RSS at first frame (KiB)",
-                median(bareRss), median(vekkiroRss), rssRatio, "<=1.50");
+    std::printf("%-34s %10.0f %10.0f %8.2f %8s\n", "peak RSS at first frame (KiB)", median(bareRss),
+                median(vekkiroRss), rssRatio, "<=1.50");
     std::printf("\nclick to repainted frame, last run (target <= 16 ms):\n%s",
                 lastVekkiro.mid(lastVekkiro.indexOf("click-first")).constData());
     return 0;

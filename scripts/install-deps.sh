@@ -13,10 +13,11 @@ packages=(
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(
         libgtest-dev libbenchmark-dev
-        xvfb xauth xdotool
+        xvfb xauth xdotool dbus-daemon
         binutils-mingw-w64-x86-64
         chromium
         desktop-file-utils appstream x11-utils dpkg-dev file
+        clang-14 libclang-rt-14-dev
     )
     # The browser check needs Node.js; take Debian's only where none is installed.
     command -v node >/dev/null || packages+=(nodejs npm)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up what the tests need, then builds and runs every test: the development build and the
-# sanitizer build. Exits non-zero on any failure.
+# Sets up what the tests need, then builds and runs every test: the development build, the
+# sanitizer build, and a bounded run of the lookup's fuzzer. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +17,11 @@ for preset in dev asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== fuzz: a million inputs into the lookup"
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+build/fuzz/fuzz/classify_fuzzer -runs=1000000 -max_len=262144 -print_final_stats=1 \
+    "$corpus" fuzz/corpus

@@ -1,0 +1,65 @@
+// Ten thousand searches through the real window, cycling through every answer, the sentinel
+// and the empty box: the process must not keep what it no longer shows.
+#include "clickablelabel.h"
+#include "mainwindow.h"
+#include "picturearea.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLong();
+    return -1;
+}
+
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tenThousandSearchesKeepResidentMemoryFlat();
+};
+
+void SoakTest::tenThousandSearchesKeepResidentMemoryFlat() {
+    vekkiro::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* label = window.findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1"));
+    auto* picture = window.findChild<vekkiro::PictureArea*>(QStringLiteral("picture"));
+    QVERIFY(text && label && picture);
+
+    const QStringList texts = {QStringLiteral("塑料瓶"),      QStringLiteral("鲜花"),
+                               QStringLiteral("卫生纸"),      QStringLiteral("电池"),
+                               QStringLiteral("更多"),        QString(),
+                               QStringLiteral("不知道的东西")};
+    const auto searchRound = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            text->setText(texts[i % texts.size()]);
+            QTest::mouseClick(label, Qt::LeftButton);
+            picture->repaint();
+        }
+    };
+    searchRound(700); // warm-up: every picture, caches and allocator pools filled
+    const long before = residentKiB();
+    QVERIFY(before > 0);
+    searchRound(10000);
+    const long after = residentKiB();
+    qInfo("resident memory: %ld KiB after warm-up, %ld KiB after 10000 searches", before, after);
+    QVERIFY2(after - before < 2048,
+             qPrintable(QStringLiteral("grew by %1 KiB").arg(after - before)));
+    // The last of the 10000 searches (index 9999, the fourth text) asked for the battery.
+    QCOMPARE(picture->shownPicture(), vekkiro::PictureId::HazardousWaste);
+}
+
+QTEST_MAIN(SoakTest)
+#include "soak_test.moc"
