@@ -10,9 +10,9 @@
 #include "clickablelabel.h"
 #include "mainwindow.h"
 #include "pictures.h"
+#include "process_memory.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
@@ -34,13 +34,7 @@ long long nowNs() {
 }
 
 long peakRssKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLong();
-    return -1;
+    return vekkiro::testing::processMemoryKiB("VmHWM");
 }
 
 // Sets a flag when a widget is about to paint; the caller then lets the event loop finish that

@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null) ||
     fail "cpack could not build the package"
-deb=$(find "$work" -maxdepth 1 -name 'vekkiro_*.deb' | head -n 1)
+deb=$(find "$work" -maxdepth 1 -name 'vekkiro_*.deb' -print -quit)
 [[ -n "$deb" ]] || fail "no package was written"
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -36,7 +36,7 @@ for expected in ./usr/bin/vekkiro ./usr/share/vekkiro/winpj/qbljfl.html \
 done
 
 dpkg-deb -x "$deb" "$work/root"
-if readelf -d "$work/root/usr/bin/vekkiro" | grep -qE 'RPATH|RUNPATH'; then
+if [[ $(readelf -d "$work/root/usr/bin/vekkiro") =~ RPATH|RUNPATH ]]; then
     fail "the installed program carries a library search path"
 fi
 if grep -rqaF "$build" "$work/root"; then

@@ -4,11 +4,9 @@
 # About window's link asks the desktop to open the page installed beside it.
 # Usage: installed_program.sh <build-dir>   (on an X display)
 set -euo pipefail
+source "$(dirname "$0")/../e2e/lib.sh"
 build=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-pid=
+make_workdir
 
 prefix=/opt/vekkiro-relocated
 DESTDIR="$work/dest" cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -21,39 +19,24 @@ out=$(desktop-file-validate "$root/share/applications/org.vekkiro.Vekkiro.deskto
 appstreamcli validate --no-net "$root/share/metainfo/org.vekkiro.Vekkiro.metainfo.xml" >/dev/null ||
     fail "appstreamcli rejects the metainfo file"
 
-# Stands in for the desktop's URL opener and records what it is asked to open.
-mkdir -p "$work/fakebin"
-cat >"$work/fakebin/xdg-open" <<'OPENER'
-#!/bin/sh
-printf '%s\n' "$*" >>"$VEKKIRO_OPENED"
-OPENER
-chmod +x "$work/fakebin/xdg-open"
+fake_url_opener "$work/fakebin"
 export VEKKIRO_OPENED="$work/opened"
-
-mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR="$work/runtime" PATH="$work/fakebin:$PATH" "$root/bin/vekkiro" &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vekkiro$' | head -n 1) ||
-    fail "the installed program shows no window"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
-xprop -id "$window" WM_CLASS | grep -q '"vekkiro", "Vekkiro"' ||
+window=$(wait_for_window Vekkiro) || fail "the installed program shows no window"
+# Whole outputs, not `| grep -q`: with pipefail, xprop's SIGPIPE would count as a failure.
+has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON) == *"Icon ("* ]]; }
+for _ in $(seq 50); do has_icon && break; sleep 0.1; done
+has_icon || fail "the window has no icon"
+[[ $(xprop -id "$window" WM_CLASS) == *'"vekkiro", "Vekkiro"'* ]] ||
     fail "WM_CLASS does not match the desktop entry's StartupWMClass"
 
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers alt+c
-sleep 0.3
-xdotool key g
-about=$(timeout 10 xdotool search --sync --onlyvisible --name '^关于$' | head -n 1) ||
-    fail "the About window did not open"
-xdotool mousemove --window "$about" 190 88 click 1
+about=$(open_about "$window")
+click_link "$about"
 for _ in $(seq 50); do [[ -s "$VEKKIRO_OPENED" ]] && break; sleep 0.1; done
 expected="file://$root/share/vekkiro/winpj/qbljfl.html"
 [[ -s "$VEKKIRO_OPENED" ]] || fail "the link asked nothing of the desktop"
 [[ $(cat "$VEKKIRO_OPENED") == "$expected" ]] ||
     fail "the link opened $(cat "$VEKKIRO_OPENED"), expected $expected"
-
-xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-wait "$pid" || fail "the installed program exited with status $?"
+quit_program "$window"
 echo "PASS: installed under $prefix, window with icon, link opens $expected"

@@ -3,24 +3,12 @@
 #include "clickablelabel.h"
 #include "mainwindow.h"
 #include "picturearea.h"
+#include "process_memory.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
-namespace {
-
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toLong();
-    return -1;
-}
-
-} // namespace
+using vekkiro::testing::processMemoryKiB;
 
 class SoakTest : public QObject {
     Q_OBJECT
@@ -50,10 +38,10 @@ void SoakTest::tenThousandSearchesKeepResidentMemoryFlat() {
         }
     };
     searchRound(700); // warm-up: every picture, caches and allocator pools filled
-    const long before = residentKiB();
+    const long before = processMemoryKiB("VmRSS");
     QVERIFY(before > 0);
     searchRound(10000);
-    const long after = residentKiB();
+    const long after = processMemoryKiB("VmRSS");
     qInfo("resident memory: %ld KiB after warm-up, %ld KiB after 10000 searches", before, after);
     QVERIFY2(after - before < 2048,
              qPrintable(QStringLiteral("grew by %1 KiB").arg(after - before)));

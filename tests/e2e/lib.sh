@@ -1,0 +1,56 @@
+# Shared steps of the end-to-end checks; sourced, not run. They drive the real program on an X
+# display with xdotool, as a user would.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# make_workdir: a scratch folder, removed on exit along with the program if still running.
+make_workdir() {
+    work=$(mktemp -d)
+    pid=
+    trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    mkdir -m 700 "$work/runtime"
+}
+
+# fake_url_opener <dir>: an xdg-open in <dir> that records what it is asked to open in
+# $VEKKIRO_OPENED, instead of starting a browser.
+fake_url_opener() {
+    mkdir -p "$1"
+    cat >"$1/xdg-open" <<'OPENER'
+#!/bin/sh
+printf '%s\n' "$*" >>"$VEKKIRO_OPENED"
+OPENER
+    chmod +x "$1/xdg-open"
+}
+
+# wait_for_window <title>: prints the id of the first visible window with exactly this title.
+# (No `| head`: with pipefail, the writer's SIGPIPE would fail the step.)
+wait_for_window() {
+    local ids
+    ids=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$") || return 1
+    printf '%s\n' "${ids%%$'\n'*}"
+}
+
+# open_about <main window>: opens the About window through the menu's access keys and prints
+# its id.
+open_about() {
+    xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers alt+c
+    sleep 0.3
+    xdotool key g
+    wait_for_window 关于 || fail "the About window did not open"
+}
+
+# click_link <about window>: clicks the blue "点击查看".
+click_link() { xdotool mousemove --window "$1" 190 88 click 1; }
+
+# quit_program <main window>: the Quit key, then the program must end with status 0.
+quit_program() {
+    xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers ctrl+q
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "still running after the Quit key"
+    wait "$pid" || fail "exited with status $?"
+}
