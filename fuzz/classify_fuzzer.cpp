@@ -4,6 +4,7 @@
 #include <vekkiro/classification.h>
 #include <vekkiro/item_catalogue.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
