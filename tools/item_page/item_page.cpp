@@ -2,6 +2,8 @@
 // catalogue, so the page can never disagree with the program.
 //
 //   item_page <output.html>
+#include "html_text.h"
+
 #include <vekkiro/classification.h>
 #include <vekkiro/item_catalogue.h>
 
@@ -32,60 +34,6 @@ constexpr std::array sections = {
     Section{Category::OtherWaste, "other", "#9a6d00"},
     Section{Category::HazardousWaste, "hazardous", "#d93025"},
 };
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// UTF-16 to UTF-8 with the five characters that mean something in HTML escaped. A lone
-// surrogate (no catalogue name has one) becomes U+FFFD rather than invalid UTF-8.
-std::string escapedHtml(std::u16string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD;
-        }
-        switch (cp) {
-        case U'&':
-            out += "&amp;";
-            break;
-        case U'<':
-            out += "&lt;";
-            break;
-        case U'>':
-            out += "&gt;";
-            break;
-        case U'"':
-            out += "&quot;";
-            break;
-        case U'\'':
-            out += "&#39;";
-            break;
-        default:
-            appendUtf8(out, cp);
-        }
-    }
-    return out;
-}
 
 constexpr std::string_view head = R"(<!DOCTYPE html>
 <html lang="zh-CN">
@@ -219,7 +167,7 @@ int main(int argc, char* argv[]) {
         page += "<h2 id=\"h-" + std::string(sections[s].id) + "\">" + label + "<span class=\"n\">" +
                 std::to_string(names[s].size()) + "</span></h2>\n<ul>\n";
         for (const auto name : names[s])
-            page += "<li>" + escapedHtml(name) + "</li>\n";
+            page += "<li>" + vekkiro::escapedHtml(name) + "</li>\n";
         page += "</ul>\n<p class=\"none\" hidden>没有匹配的" + label + "。</p>\n</section>\n";
     }
     page += tail;
