@@ -118,6 +118,7 @@ private Q_SLOTS:
     void startsWithTheStartupPictureAnEmptyBoxAndFocusInIt();
     void controlsSitOnThePillsInTheirGeometry_data();
     void controlsSitOnThePillsInTheirGeometry();
+    void theCaretIsDrawnInTheTextColourNotInverted();
     void controlsUseASimplifiedChineseSansFont();
     void clientAreaIs944x595BelowTheMenuBar();
     void aClickShowsThePictureOfTheAnswer_data();
@@ -196,6 +197,32 @@ void MainWindowTest::controlsSitOnThePillsInTheirGeometry() {
     // The corner of the control is plain pill green.
     QCOMPARE(shown.pixel(area.topLeft()), pillGreen);
     QCOMPARE(shown.pixel(area.bottomRight()), pillGreen);
+}
+
+void MainWindowTest::theCaretIsDrawnInTheTextColourNotInverted() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    text1->setFocus();
+    // Spaces put the caret clear of the glyphs. Typing shows the caret at once; it then blinks.
+    typeText(text1, QStringLiteral("电池   "));
+    QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(1.0);
+    const QRect box = toDevice(text1Geometry, dpr());
+    const QRect cursor = text1->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int caretX = box.x() + qRound(cursor.center().x() * dpr());
+    int whiteInCaretColumn = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QRgb p = shown.pixel(x, y);
+            // Green, white, or a blend of the two: never the pink of an inverted caret.
+            QVERIFY2(
+                qRed(p) == qBlue(p) && qGreen(p) >= 128,
+                qPrintable(QStringLiteral("(%1, %2) #%3").arg(x).arg(y).arg(p & 0xffffff, 6, 16)));
+        }
+        for (int x = caretX - qRound(3 * dpr()); x <= caretX + qRound(3 * dpr()); ++x)
+            whiteInCaretColumn += shown.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+    }
+    QVERIFY2(whiteInCaretColumn >= 15 * dpr(), qPrintable(QString::number(whiteInCaretColumn)));
 }
 
 void MainWindowTest::controlsUseASimplifiedChineseSansFont() {
