@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 
 namespace vekkiro {
@@ -12,6 +13,19 @@ namespace vekkiro {
 namespace {
 
 constexpr QSize clientSize(271, 112);
+
+// Grows a one-line label, about its vertical centre, to the line height of its font if that is
+// taller. The Chinese fonts found on Linux have far larger ascent and descent than the fonts the
+// window's sizes were made for: in a 17 px label a 12 pt line of 23 px loses its descenders. The
+// text stays where the label's centre puts it.
+void growToFitLine(QLabel* label) {
+    const int lineHeight = QFontMetrics(label->font()).height();
+    const QRect geometry = label->geometry();
+    if (lineHeight <= geometry.height())
+        return;
+    const int extra = lineHeight - geometry.height();
+    label->setGeometry(geometry.adjusted(0, -(extra / 2), 0, extra - extra / 2));
+}
 
 } // namespace
 

@@ -1,7 +1,5 @@
 #include "chinesefonts.h"
 
-#include <QFontMetrics>
-#include <QLabel>
 #include <QStringList>
 
 namespace vekkiro {
@@ -32,15 +30,6 @@ QFont songtiFont(int pointSize) {
                              QStringLiteral("Source Han Serif SC"),
                              QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL SungtiL GB")},
                             pointSize);
-}
-
-void growToFitLine(QLabel* label) {
-    const int lineHeight = QFontMetrics(label->font()).height();
-    const QRect geometry = label->geometry();
-    if (lineHeight <= geometry.height())
-        return;
-    const int extra = lineHeight - geometry.height();
-    label->setGeometry(geometry.adjusted(0, -(extra / 2), 0, extra - extra / 2));
 }
 
 } // namespace vekkiro
