@@ -1,8 +1,10 @@
 #pragma once
 
-// Shared by the build's artwork renderer and the picture loader: how the result pictures are
-// stored. Each is the start-up picture with a few areas repainted, so only those areas are
-// stored, and a search decodes a fraction of a picture instead of a whole one.
+#include <array>
+
+// Shared by the build's artwork renderer and the picture loader. Each result picture is stored
+// as the start-up picture's areas that it repaints, so a search decodes a fraction of a picture
+// instead of a whole one; and the icon comes in a fixed set of sizes.
 namespace vekkiro::layout {
 
 struct Area {
@@ -20,5 +22,8 @@ inline constexpr Area binsBand{0, 436, pictureWidth, pictureHeight - 436};
 
 /// The text line that only the cannot-classify picture adds.
 inline constexpr Area noticeArea{520, 224, 240, 32};
+
+/// The sizes, in pixels, at which the application icon is rendered and delivered.
+inline constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};
 
 } // namespace vekkiro::layout

@@ -35,8 +35,6 @@ constexpr std::array allBins = {Category::Recyclable, Category::KitchenWaste, Ca
 constexpr auto noticeText = "该垃圾本程序暂时无法分类";
 constexpr const char* startupBaseName = "startup";
 
-constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};
-
 // Only two renderings exist; anything denser than 1x gets the 2x one and lets the painter
 // scale the rest of the way.
 int renderingScale(qreal devicePixelRatio) {
@@ -126,7 +124,7 @@ QString pictureDescription(std::optional<PictureId> id) {
 
 QIcon applicationIcon() {
     QIcon icon;
-    for (const int size : iconSizes)
+    for (const int size : layout::iconSizes)
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     return icon;
 }

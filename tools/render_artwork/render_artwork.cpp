@@ -38,8 +38,6 @@ constexpr auto sceneGroup = "scene";
 // A faded bin keeps this much of its opacity, so the mountains behind it show through.
 constexpr double fadedOpacity = 0.4;
 
-constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};
-
 struct Picture {
     const char* name;
     int fullColourBin; // index into binGroups; noBin or allBins
@@ -198,7 +196,7 @@ void writeIco(const std::vector<QByteArray>& pngs, const QString& path) {
     put16(static_cast<int>(pngs.size()));
     qint64 offset = 6 + 16 * static_cast<qint64>(pngs.size());
     for (std::size_t i = 0; i < pngs.size(); ++i) {
-        const int size = iconSizes[i];
+        const int size = layout::iconSizes[i];
         ico.append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append(static_cast<char>(size >= 256 ? 0 : size));
         ico.append('\0').append('\0');
@@ -218,7 +216,7 @@ void writeIco(const std::vector<QByteArray>& pngs, const QString& path) {
 void renderIcons(const QDomDocument& icon, const QString& outputDir) {
     const QByteArray svg = icon.toByteArray();
     std::vector<QByteArray> pngs;
-    for (const int size : iconSizes) {
+    for (const int size : layout::iconSizes) {
         const QImage image = render(svg, QSize(size, size));
         save(image, QStringLiteral("%1/icons/%2.png").arg(outputDir).arg(size));
         QByteArray png;
