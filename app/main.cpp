@@ -1,5 +1,7 @@
+#include "display.h"
 #include "mainwindow.h"
 #include "pictures.h"
+#include "qttranslations.h"
 
 #include <vekkiro/version.h>
 
@@ -9,23 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-// Qt aborts with a long message when it finds no display; say it in one line instead.
-bool displayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    return platformChosen || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (!displayAvailable()) {
+    // Qt aborts with a long message when it finds no display; say it in one line instead.
+    if (!vekkiro::displayAvailable()) {
         std::fputs("vekkiro: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY "
                    "is set); start it from a desktop session.\n",
                    stderr);
@@ -36,6 +24,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(vekkiro::version::version));
     QApplication::setDesktopFileName(QStringLiteral(VEKKIRO_APP_ID));
     QApplication app(argc, argv);
+    vekkiro::installQtTranslations(app);
     QApplication::setWindowIcon(vekkiro::applicationIcon());
 
     vekkiro::MainWindow window;

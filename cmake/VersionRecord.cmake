@@ -5,6 +5,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/Utf16.cmake)
 set(VEKKIRO_PRODUCT_NAME "Vekkiro")
 set(VEKKIRO_FILE_DESCRIPTION "输入垃圾即可分类，让城市更加文明。")
 set(VEKKIRO_ORIGINAL_FILENAME "Vekkiro.exe")
+# Not part of the executable's version record; the packages and the installer name it.
+set(VEKKIRO_PUBLISHER "The Vekkiro developers")
 set(VEKKIRO_RESOURCE_STRINGS PRODUCT_NAME FILE_DESCRIPTION VERSION_STRING ORIGINAL_FILENAME)
 
 # vekkiro_write_windows_rc(<output.rc> <icon.ico>)

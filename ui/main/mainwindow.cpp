@@ -7,6 +7,7 @@
 #include <vekkiro/classification.h>
 
 #include <QApplication>
+#include <QLayout>
 #include <QMenuBar>
 
 namespace vekkiro {
@@ -26,15 +27,21 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui.Label1, &ClickableLabel::clicked, this, &MainWindow::search);
     connect(ui.gy, &QAction::triggered, this, &MainWindow::showAboutWindow);
 
-    // The desktop's usual Quit key closes every window, the About window too.
+    // Ctrl+Q closes every window, the About window too. Spelt out rather than the platform's
+    // Quit key, which Windows does not have.
     auto* quit = new QAction(this);
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::ApplicationShortcut);
     addAction(quit);
     connect(quit, &QAction::triggered, qApp, &QApplication::closeAllWindows);
 
-    // The client area below the menu bar has the picture's visible size.
-    resize(ui.picture->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
+    // The client area below the menu bar has the picture's visible size. Some styles (Windows')
+    // give the menu bar a pixel more in the layout than its size hint says, so the layout is
+    // asked what it leaves for the picture, and the window grows by what is missing.
+    const QSize pictureSize = ui.picture->sizeHint();
+    resize(pictureSize + QSize(0, menuBar()->sizeHint().height()));
+    layout()->activate();
+    resize(size() + pictureSize - ui.picture->size());
 }
 
 MainWindow::~MainWindow() = default;
