@@ -2,15 +2,23 @@
 # Installs the Debian packages that building, running and testing Vekkiro need, and only those
 # that are missing, so it is cheap to run every time. Works as root, or through sudo otherwise.
 #   install-deps.sh            what building and running the program needs
-#   install-deps.sh --test     that, plus what the tests and checks need
+#   install-deps.sh --windows  that, plus what building the Windows program needs
+#   install-deps.sh --test     all of that, plus what the tests and checks need
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-    fonts-noto-cjk
+    fonts-noto-cjk qt6-translations-l10n
 )
-if [[ "${1:-}" == "--test" ]]; then
+windows_packages=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    dpkg-dev nsis googletest
+)
+case "${1:-}" in
+--windows) packages+=("${windows_packages[@]}") ;;
+--test)
+    packages+=("${windows_packages[@]}")
     packages+=(
         libgtest-dev libbenchmark-dev
         xvfb xauth xdotool dbus-daemon
@@ -18,10 +26,12 @@ if [[ "${1:-}" == "--test" ]]; then
         chromium
         desktop-file-utils appstream x11-utils dpkg-dev file
         clang-14 libclang-rt-14-dev
+        wine wine64 xclip imagemagick python3-pefile
     )
     # The browser check needs Node.js; take Debian's only where none is installed.
     command -v node >/dev/null || packages+=(nodejs npm)
-fi
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what the tests need, then builds and runs every test: the development build, the
-# sanitizer build, and a bounded run of the lookup's fuzzer. Exits non-zero on any failure.
+# sanitizer build, a bounded run of the lookup's fuzzer, and the Windows build under Wine (its
+# first run builds Qt for Windows, about 30 minutes). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,3 +26,9 @@ corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build/fuzz/fuzz/classify_fuzzer -runs=1000000 -max_len=262144 -print_final_stats=1 \
     "$corpus" fuzz/corpus
+
+echo "== windows: cross-build, package, test under Wine"
+scripts/build-windows.sh
+# A fresh Wine prefix for every run, as a new Windows machine would be.
+rm -rf build/windows/wine-prefix
+ctest --preset windows -j "$jobs"
