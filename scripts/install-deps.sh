@@ -24,7 +24,7 @@ case "${1:-}" in
         xvfb xauth xdotool dbus-daemon
         binutils-mingw-w64-x86-64
         chromium
-        desktop-file-utils appstream x11-utils dpkg-dev file
+        desktop-file-utils appstream x11-utils dpkg-dev file lintian man-db
         clang-14 libclang-rt-14-dev
         wine wine64 xclip imagemagick python3-pefile
     )
