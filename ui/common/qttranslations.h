@@ -1,6 +1,7 @@
 #pragma once
 
 class QCoreApplication;
+class QString;
 
 namespace vekkiro {
 
@@ -9,5 +10,8 @@ namespace vekkiro {
 /// from Qt's translations folder, which a Windows build ships beside the program (its qt.conf
 /// points there). Returns false, and Qt stays in English, if they cannot be found.
 bool installQtTranslations(QCoreApplication& app);
+
+/// The same, with the translations taken from the given folder.
+bool installQtTranslations(QCoreApplication& app, const QString& directory);
 
 } // namespace vekkiro
