@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up what the tests need, then builds and runs every test: the development build, the
-# sanitizer build, a bounded run of the lookup's fuzzer, and the Windows build under Wine (its
+# sanitizer build, the optimised build (faults that only optimisation shows), a bounded run of the lookup's fuzzer, and the Windows build under Wine (its
 # first run builds Qt for Windows, about 30 minutes). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ if [[ ! -d tests/page/node_modules/playwright-core ]]; then
 fi
 
 jobs=$(nproc)
-for preset in dev asan; do
+for preset in dev asan relwithdebinfo; do
     echo "== $preset: configure, build, test"
     cmake --preset "$preset" -DVEKKIRO_REQUIRE_ALL_CHECKS=ON
     cmake --build --preset "$preset" -j "$jobs"
