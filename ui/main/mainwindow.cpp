@@ -3,6 +3,7 @@
 #include "aboutwindow.h"
 #include "chinesefonts.h"
 #include "pictures.h"
+#include "suggestionlist.h"
 
 #include <vekkiro/classification.h>
 
@@ -23,6 +24,9 @@ MainWindow::MainWindow(QWidget* parent)
     // The box must not draw its own focus frame over the picture's green pill.
     ui.Text1->setAttribute(Qt::WA_MacShowFocusRect, false);
     ui.Text1->setFocus();
+
+    // Names as the user types; the list only fills the box, it never searches.
+    new SuggestionList(ui.Text1);
 
     connect(ui.Label1, &ClickableLabel::clicked, this, &MainWindow::search);
     connect(ui.gy, &QAction::triggered, this, &MainWindow::showAboutWindow);

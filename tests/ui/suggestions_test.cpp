@@ -1,0 +1,191 @@
+// The list of names under the search box, driven through the box as a user would: it helps to
+// find the exact name and fills the box, but only "搜分类" searches.
+#include "clickablelabel.h"
+#include "mainwindow.h"
+#include "picturearea.h"
+#include "suggestionlist.h"
+
+#include <QAbstractItemModel>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+using vekkiro::PictureId;
+using vekkiro::SuggestionList;
+
+class SuggestionsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<vekkiro::MainWindow> window;
+    QLineEdit* box = nullptr;
+    SuggestionList* list = nullptr;
+    vekkiro::PictureArea* picture = nullptr;
+
+    // Chinese arrives committed by an input method, one string at a time.
+    void commit(const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(box, &event);
+    }
+
+    QStringList rows() const {
+        QStringList names;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            names.append(list->model()->index(row, 0).data().toString());
+        return names;
+    }
+
+private Q_SLOTS:
+    void init();
+    void cleanup() { window.reset(); }
+
+    void typingOpensTheListWithTheExactNameFirst();
+    void accessibleRowsNameTheBin_data();
+    void accessibleRowsNameTheBin();
+    void downAndEnterFillTheBoxAndOnlyTheButtonSearches();
+    void keysOnTheOpenList_data();
+    void keysOnTheOpenList();
+    void aClickOnTheButtonClosesTheListAndSearchesAtOnce();
+    void aClickOnARowTakesIt();
+    void preEditOpensNothingItsCommitDoes();
+    void noListWithoutSuggestionsOrFocus_data();
+    void noListWithoutSuggestionsOrFocus();
+};
+
+void SuggestionsTest::init() {
+    window = std::make_unique<vekkiro::MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    box = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    list = window->findChild<SuggestionList*>();
+    picture = window->findChild<vekkiro::PictureArea*>();
+    QVERIFY(box && list && picture);
+    QTRY_VERIFY(box->hasFocus());
+}
+
+void SuggestionsTest::typingOpensTheListWithTheExactNameFirst() {
+    QVERIFY(!list->isVisible());
+    commit(QStringLiteral("电池"));
+    QVERIFY(list->isVisible());
+    QCOMPARE(rows().value(0), QStringLiteral("电池"));
+    QCOMPARE(rows().size(), 7);
+    QVERIFY(!list->currentIndex().isValid());
+    // Directly under the box, at least as wide, and below the button.
+    const QRect boxOnScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
+    const QWidget* button = window->findChild<QWidget*>(QStringLiteral("Label1"));
+    const QRect buttonOnScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+    QCOMPARE(list->x(), boxOnScreen.x());
+    QVERIFY(list->y() > boxOnScreen.bottom());
+    QVERIFY(list->width() >= boxOnScreen.width());
+    QVERIFY(!list->frameGeometry().intersects(buttonOnScreen));
+    QVERIFY(box->hasFocus());
+}
+
+void SuggestionsTest::accessibleRowsNameTheBin_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hazardous") << 0 << QStringLiteral("电池，有害垃圾");
+    QTest::newRow("other") << 1 << QStringLiteral("碱性电池，其他垃圾");
+}
+
+void SuggestionsTest::accessibleRowsNameTheBin() {
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    commit(QStringLiteral("电池"));
+    QCOMPARE(list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString(), name);
+    QVERIFY(!list->accessibleName().isEmpty());
+}
+
+void SuggestionsTest::downAndEnterFillTheBoxAndOnlyTheButtonSearches() {
+    commit(QStringLiteral("电池"));
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), QStringLiteral("碱性电池"));
+    QVERIFY(!list->isVisible());
+    QCOMPARE(picture->shownPicture(), std::nullopt);
+
+    QTest::mouseClick(window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1")),
+                      Qt::LeftButton);
+    QCOMPARE(picture->shownPicture(), std::optional(PictureId::OtherWaste));
+}
+
+void SuggestionsTest::keysOnTheOpenList_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<bool>("listOpen");
+    QTest::addColumn<int>("selectedRow");
+    QTest::newRow("enter without a row does nothing") << QList<int>{Qt::Key_Return} << true << -1;
+    QTest::newRow("escape closes") << QList<int>{Qt::Key_Escape} << false << -1;
+    QTest::newRow("down selects the first") << QList<int>{Qt::Key_Down} << true << 0;
+    QTest::newRow("up stops at the first")
+        << QList<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up} << true << 0;
+    QTest::newRow("down stops at the last") << QList<int>(10, Qt::Key_Down) << true << 6;
+}
+
+void SuggestionsTest::keysOnTheOpenList() {
+    QFETCH(QList<int>, keys);
+    QFETCH(bool, listOpen);
+    QFETCH(int, selectedRow);
+    commit(QStringLiteral("电池"));
+    for (const int key : keys)
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
+    QCOMPARE(list->isVisible(), listOpen);
+    if (listOpen)
+        QCOMPARE(list->currentIndex().row(), selectedRow);
+    QCOMPARE(box->text(), QStringLiteral("电池"));
+    QCOMPARE(picture->shownPicture(), std::nullopt);
+}
+
+void SuggestionsTest::aClickOnTheButtonClosesTheListAndSearchesAtOnce() {
+    commit(QStringLiteral("垃圾桶"));
+    QVERIFY(list->isVisible());
+    QTest::mouseClick(window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1")),
+                      Qt::LeftButton);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(picture->shownPicture(), std::optional(PictureId::Recyclable));
+}
+
+void SuggestionsTest::aClickOnARowTakesIt() {
+    commit(QStringLiteral("电池"));
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(box->text(), QStringLiteral("碱性电池"));
+    QVERIFY(!list->isVisible());
+    QVERIFY(box->hasFocus());
+    QCOMPARE(picture->shownPicture(), std::nullopt);
+}
+
+void SuggestionsTest::preEditOpensNothingItsCommitDoes() {
+    QInputMethodEvent preEdit(QStringLiteral("电池"), {});
+    QCoreApplication::sendEvent(box, &preEdit);
+    QVERIFY(!list->isVisible());
+    commit(QStringLiteral("电池"));
+    QVERIFY(list->isVisible());
+}
+
+void SuggestionsTest::noListWithoutSuggestionsOrFocus_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no name contains it") << QStringLiteral("不存在的东西");
+    QTest::newRow("spaces") << QStringLiteral("  ");
+}
+
+void SuggestionsTest::noListWithoutSuggestionsOrFocus() {
+    QFETCH(QString, text);
+    commit(text);
+    QVERIFY(!list->isVisible());
+
+    // A list that was open closes when the box is emptied.
+    box->clear();
+    commit(QStringLiteral("电池"));
+    QVERIFY(list->isVisible());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QVERIFY(!list->isVisible());
+}
+
+QTEST_MAIN(SuggestionsTest)
+#include "suggestions_test.moc"

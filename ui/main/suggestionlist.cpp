@@ -1,0 +1,250 @@
+#include "suggestionlist.h"
+
+#include "chinesefonts.h"
+
+#include <vekkiro/item_catalogue.h>
+#include <vekkiro/suggestions.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace vekkiro {
+
+namespace {
+
+QString nameAt(int position) {
+    const std::u16string_view name = ItemCatalogue::entry(position);
+    return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString labelOf(Category category) {
+    const std::string_view label = binLabel(category);
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+}
+
+// The colours of the bins in the artwork, dark enough to read on the list's white.
+QColor colourOf(Category category) {
+    switch (category) {
+    case Category::Recyclable:
+        return {0x1f, 0x6f, 0xd1};
+    case Category::KitchenWaste:
+        return {0x2f, 0x9e, 0x44};
+    case Category::OtherWaste:
+        return {0xa8, 0x7a, 0x00};
+    case Category::HazardousWaste:
+        return {0xd9, 0x30, 0x25};
+    }
+    return {};
+}
+
+// Space between the box's lower edge and the list: the rest of the green pill.
+constexpr int gapBelowBox = 4;
+constexpr int horizontalPadding = 8;
+constexpr int labelGap = 16;
+
+// A row: the name, then its bin's label in the bin's colour.
+class SuggestionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        const QRect area = option.rect.adjusted(horizontalPadding, 0, -horizontalPadding, 0);
+        const auto category =
+            static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QString name = index.data(Qt::DisplayRole).toString();
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                                 : colourOf(category));
+        painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter, labelOf(category));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QFontMetrics metrics(option.font);
+        const auto category =
+            static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
+        const int width = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()) +
+                          labelGap + metrics.horizontalAdvance(labelOf(category)) +
+                          2 * horizontalPadding;
+        return {width, metrics.height() + 8};
+    }
+};
+
+} // namespace
+
+void SuggestionModel::setText(const QString& text, int limit) {
+    beginResetModel();
+    m_positions = suggestItems(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                   static_cast<std::size_t>(text.size())),
+                               static_cast<std::size_t>(limit));
+    endResetModel();
+}
+
+int SuggestionModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_positions.size());
+}
+
+QVariant SuggestionModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int position = m_positions[static_cast<std::size_t>(index.row())];
+    const Category category = *ItemCatalogue::categoryOf(position);
+    switch (role) {
+    case Qt::DisplayRole:
+        return nameAt(position);
+    case Qt::AccessibleTextRole:
+        return nameAt(position) + QStringLiteral("，") + labelOf(category);
+    case CategoryRole:
+        return static_cast<int>(category);
+    default:
+        return {};
+    }
+}
+
+SuggestionList::SuggestionList(QLineEdit* box)
+    : QListView(box)
+    , m_box(box) {
+    // A tool-tip window: placed exactly where asked, never activated, and it grabs neither the
+    // keyboard nor the mouse, so the first click outside it reaches what it lands on.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setObjectName(QStringLiteral("suggestions"));
+    setAccessibleName(QStringLiteral("搜索建议"));
+    setFont(heitiFont(12));
+    setModel(&m_model);
+    setItemDelegate(new SuggestionDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(false);
+
+    connect(box, &QLineEdit::textEdited, this, &SuggestionList::updateForText);
+    connect(this, &QListView::clicked, this, &SuggestionList::choose);
+    box->installEventFilter(this);
+    box->window()->installEventFilter(this);
+}
+
+void SuggestionList::dismiss() {
+    if (!isVisible())
+        return;
+    hide();
+    qApp->removeEventFilter(this);
+}
+
+void SuggestionList::updateForText(const QString& text) {
+    m_model.setText(text, maximumRows);
+    if (m_model.rowCount() == 0 || !m_box || !m_box->hasFocus()) {
+        dismiss();
+        return;
+    }
+    clearSelection();
+    setCurrentIndex({});
+    placeUnderBox();
+    if (!isVisible()) {
+        show();
+        // Every mouse press in the program, to close the list on one outside it.
+        qApp->installEventFilter(this);
+    }
+}
+
+void SuggestionList::placeUnderBox() {
+    int width = m_box->width();
+    int height = 2 * frameWidth();
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        const QSize hint = sizeHintForIndex(m_model.index(row));
+        width = std::max(width, hint.width() + 2 * frameWidth());
+        height += hint.height();
+    }
+    resize(width, height);
+    move(m_box->mapToGlobal(QPoint(0, m_box->height() + gapBelowBox)));
+}
+
+void SuggestionList::choose(const QModelIndex& index) {
+    if (!index.isValid() || !m_box)
+        return;
+    m_box->setText(index.data(Qt::DisplayRole).toString());
+    dismiss();
+}
+
+void SuggestionList::moveSelection(int step) {
+    const int rows = m_model.rowCount();
+    const QModelIndex current = currentIndex();
+    const int row = current.isValid() ? std::clamp(current.row() + step, 0, rows - 1) : 0;
+    setCurrentIndex(m_model.index(row));
+}
+
+bool SuggestionList::handleBoxKey(int key) {
+    if (!isVisible())
+        return false;
+    switch (key) {
+    case Qt::Key_Down:
+        moveSelection(1);
+        return true;
+    case Qt::Key_Up:
+        moveSelection(-1);
+        return true;
+    case Qt::Key_Escape:
+        dismiss();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Without a selected row, Enter does what it always does: nothing.
+        if (!currentIndex().isValid())
+            return false;
+        choose(currentIndex());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_box) {
+        if (event->type() == QEvent::KeyPress)
+            return handleBoxKey(static_cast<QKeyEvent*>(event)->key());
+        if (event->type() == QEvent::FocusOut)
+            dismiss();
+        return false;
+    }
+    if (m_box && watched == m_box->window()) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowDeactivate:
+        case QEvent::Hide:
+            dismiss();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget != m_box && widget != this && !isAncestorOf(widget))
+            dismiss();
+    }
+    return false;
+}
+
+} // namespace vekkiro
