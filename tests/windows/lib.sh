@@ -16,13 +16,6 @@ make_wine_workdir() {
 # wine_run <program> [args...]: runs a Windows program in the check's prefix.
 wine_run() { "$wine_sh" "$@"; }
 
-# client_top <window>: how far below the window's top its client area (below the menu bar)
-# starts, given that the client area is 595 pixels high.
-client_top() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo $((HEIGHT - 595))
-}
-
 # paste_text <window> <text>: replaces the search box's text by <text> through the clipboard.
 # Typed keys would not do: xdotool's typing of Chinese reaches Wine's programs garbled.
 paste_text() {
@@ -38,21 +31,3 @@ paste_text() {
     fi
 }
 
-# click_search <window>: clicks "搜分类".
-click_search() {
-    local top
-    top=$(client_top "$1")
-    xdotool mousemove --window "$1" 792 $((top + 177)) click 1
-}
-
-# area_differs <window> <picture.png> <x> <y> <width> <height> [<picture x> <picture y>]: how
-# many pixels of the client area's rectangle at <x>,<y> differ visibly from the picture's
-# rectangle of the same size at <picture x>,<picture y> (default 0,0).
-area_differs() {
-    local window=$1 picture=$2 x=$3 y=$4 width=$5 height=$6 px=${7:-0} py=${8:-0} top
-    top=$(client_top "$window")
-    import -window "$window" -crop "${width}x${height}+${x}+$((top + y))" +repage \
-        "$work/shot.png"
-    convert "$picture" -crop "${width}x${height}+${px}+${py}" +repage "$work/expected.png"
-    compare -metric AE -fuzz 4% "$work/shot.png" "$work/expected.png" null: 2>&1 || true
-}
