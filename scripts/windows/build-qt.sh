@@ -89,7 +89,7 @@ cmake -G Ninja -S "$work/source" -B "$work/build" \
     "${configure_options[@]}" >"$work/configure.log" 2>&1 ||
     { tail -n 40 "$work/configure.log" >&2; exit 1; }
 
-echo "== Qt $qt_upstream for Windows: building, about 30 minutes on 2 cores (log: $work/build.log)"
+echo "== Qt $qt_upstream for Windows: building, 15 to 30 minutes on 2 cores (log: $work/build.log)"
 cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1 ||
     { tail -n 40 "$work/build.log" >&2; exit 1; }
 cmake --install "$work/build" >"$work/install.log" 2>&1 ||
