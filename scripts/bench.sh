@@ -13,8 +13,8 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
 
-echo "== Lookup (ns per classifyItem; allocations per lookup)"
-"$bench/lookup_benchmark" --benchmark_min_time=0.2 2>/dev/null | grep '^classify'
+echo "== Lookup and suggestions (ns per call; allocations per call)"
+"$bench/lookup_benchmark" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(classify|suggest)'
 echo
 echo "== Picture loads"
 QT_QPA_PLATFORM=offscreen "$bench/picture_benchmark"
