@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --windows
-qt=$(scripts/windows/build-qt.sh | tee /dev/stderr | tail -n 1)
+qt=$(scripts/windows/build-qt.sh)
 jobs=$(nproc)
 
 echo "== the build machine's tools (artwork renderer, item page generator)"

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds Qt for 64-bit Windows from Debian's own qt6-base source, of the same version as
 # the build machine's Qt (whose moc, rcc and uic the cross build uses), and keeps the installed
-# result in a cache outside the repository. Prints the installed prefix on its last line.
+# result in a cache outside the repository. Prints the installed prefix.
 #
 # Safe to re-run: the prefix is named after the Qt version and a hash of everything that shapes
 # the build, and it counts as present only once its marker exists, which is written after a
-# complete install. Needs the packages that scripts/windows/install-deps.sh installs.
+# complete install. Reports its progress on standard error; standard output carries only the
+# prefix. Needs the packages that `scripts/install-deps.sh --windows` installs.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 
@@ -57,7 +58,7 @@ prefix="$cache/qt-$qt_upstream-mingw64-$key"
 marker="$prefix/.vekkiro-complete"
 
 if [[ -f "$marker" ]]; then
-    echo "Qt $qt_upstream for Windows is in the cache: $prefix"
+    echo "Qt $qt_upstream for Windows is in the cache: $prefix" >&2
     echo "$prefix"
     exit 0
 fi
@@ -73,13 +74,13 @@ cp "$toolchain_source" "$prefix/mingw-w64-x86_64.cmake"
 # apt-get source needs a deb-src entry; derive one from the Debian entry the machine already
 # has (same addresses and suites), in a file of our own that is left in place for later runs.
 if ! apt-get source --print-uris qt6-base="$qt_version" >/dev/null 2>&1; then
-    "$repo/scripts/windows/add-deb-src.sh"
+    "$repo/scripts/windows/add-deb-src.sh" >&2
 fi
-echo "== Qt $qt_upstream for Windows: fetching Debian's source ($qt_version)"
+echo "== Qt $qt_upstream for Windows: fetching Debian's source ($qt_version)" >&2
 (cd "$work" && apt-get source -qq --download-only qt6-base="$qt_version" >/dev/null &&
-    dpkg-source -x --no-check ./qt6-base_*.dsc source >/dev/null)
+    dpkg-source -x --no-check ./qt6-base_*.dsc source >/dev/null) >&2
 
-echo "== Qt $qt_upstream for Windows: configuring (log: $work/configure.log)"
+echo "== Qt $qt_upstream for Windows: configuring (log: $work/configure.log)" >&2
 started=$SECONDS
 cmake -G Ninja -S "$work/source" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
@@ -89,7 +90,7 @@ cmake -G Ninja -S "$work/source" -B "$work/build" \
     "${configure_options[@]}" >"$work/configure.log" 2>&1 ||
     { tail -n 40 "$work/configure.log" >&2; exit 1; }
 
-echo "== Qt $qt_upstream for Windows: building, 15 to 30 minutes on 2 cores (log: $work/build.log)"
+echo "== Qt $qt_upstream for Windows: building, 15 to 30 minutes on 2 cores (log: $work/build.log)" >&2
 cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1 ||
     { tail -n 40 "$work/build.log" >&2; exit 1; }
 cmake --install "$work/build" >"$work/install.log" 2>&1 ||
@@ -98,5 +99,5 @@ cmake --install "$work/build" >"$work/install.log" 2>&1 ||
 # The build folder is most of a gigabyte and nothing needs it once Qt is installed.
 rm -rf "$work"
 echo "$qt_version" >"$marker"
-echo "== Qt $qt_upstream for Windows: done in $((SECONDS - started)) s"
+echo "== Qt $qt_upstream for Windows: done in $((SECONDS - started)) s" >&2
 echo "$prefix"
