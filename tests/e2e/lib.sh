@@ -31,13 +31,21 @@ wait_for_window() {
 }
 
 # open_about <main window>: opens the About window through the menu's access keys and prints
-# its id.
+# its id. On a busy machine the menu may not be open yet when G is pressed, so it tries again.
 open_about() {
-    xdotool windowfocus --sync "$1"
-    xdotool key --clearmodifiers alt+c
-    sleep 0.3
-    xdotool key g
-    wait_for_window 关于 || fail "the About window did not open"
+    local ids attempt
+    for attempt in 1 2 3; do
+        xdotool windowfocus --sync "$1"
+        xdotool key --clearmodifiers alt+c
+        sleep "0.$((attempt * 4))"
+        xdotool key g
+        if ids=$(timeout 5 xdotool search --sync --onlyvisible --name '^关于$'); then
+            printf '%s\n' "${ids%%$'\n'*}"
+            return 0
+        fi
+        xdotool key Escape
+    done
+    fail "the About window did not open"
 }
 
 # click_link <about window>: clicks the blue "点击查看".
