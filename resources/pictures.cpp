@@ -2,6 +2,7 @@
 
 #include "picture_layout.h"
 
+#include <QHash>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -65,38 +66,67 @@ const QImage& startupImage(int scale) {
     return single;
 }
 
-bool paste(QImage& target, const QString& baseName, const layout::Area& area, int scale) {
-    const QImage part = readImage(baseName, scale);
+// A part, decoded once and kept: a repeated answer decodes nothing. In the start-up picture's
+// pixel format, so drawing it over that picture is a plain copy.
+QImage decodedPart(const QString& baseName, const layout::Area& area, int scale) {
+    static QHash<QString, QImage> kept;
+    const QString key = baseName + QString::number(scale);
+    if (const auto found = kept.constFind(key); found != kept.cend())
+        return *found;
+    QImage part = readImage(baseName, scale);
     if (part.isNull() || part.size() != QSize(area.width * scale, area.height * scale))
-        return false;
-    QPainter painter(&target);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(area.x, area.y), part);
-    return true;
+        return {};
+    const QImage& startup = startupImage(scale);
+    if (!startup.isNull() && part.format() != startup.format())
+        part.convertTo(startup.format());
+    kept.insert(key, part);
+    return part;
 }
 
-QPixmap composePicture(const PictureEntry& entry, int scale) {
-    const QImage& startup = startupImage(scale);
-    if (startup.isNull())
-        return {};
-    QImage image = startup.copy();
+std::vector<PicturePart> partsOf(const PictureEntry& entry, int scale) {
     const QString name = QLatin1String(entry.baseName);
-    if (!paste(image, name + QStringLiteral("-bins"), layout::binsBand, scale))
-        return {};
-    if (!entry.fullColourBin &&
-        !paste(image, name + QStringLiteral("-notice"), layout::noticeArea, scale))
-        return {};
-    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+    std::vector<std::pair<QString, layout::Area>> wanted = {
+        {name + QStringLiteral("-bins"), layout::binsBand}};
+    if (!entry.fullColourBin)
+        wanted.emplace_back(name + QStringLiteral("-notice"), layout::noticeArea);
+    std::vector<PicturePart> parts;
+    for (const auto& [baseName, area] : wanted) {
+        QImage image = decodedPart(baseName, area, scale);
+        if (image.isNull())
+            return {};
+        parts.push_back({QPoint(area.x, area.y), std::move(image)});
+    }
+    return parts;
+}
+
+const PictureEntry* entryFor(PictureId id) {
+    for (const PictureEntry& entry : pictureTable)
+        if (entry.id == id)
+            return &entry;
+    qCWarning(lcPictures) << "no picture has the identifier" << static_cast<int>(id);
+    return nullptr;
 }
 
 } // namespace
 
 QPixmap loadPicture(PictureId id, qreal devicePixelRatio) {
-    for (const PictureEntry& entry : pictureTable)
-        if (entry.id == id)
-            return composePicture(entry, renderingScale(devicePixelRatio));
-    qCWarning(lcPictures) << "no picture has the identifier" << static_cast<int>(id);
-    return {};
+    const int scale = renderingScale(devicePixelRatio);
+    const QImage& startup = startupImage(scale);
+    const std::vector<PicturePart> parts = pictureParts(id, devicePixelRatio);
+    if (startup.isNull() || parts.empty())
+        return {};
+    QImage image = startup.copy();
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const PicturePart& part : parts)
+        painter.drawImage(part.position, part.image);
+    painter.end();
+    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+}
+
+std::vector<PicturePart> pictureParts(PictureId id, qreal devicePixelRatio) {
+    const PictureEntry* entry = entryFor(id);
+    return entry ? partsOf(*entry, renderingScale(devicePixelRatio)) : std::vector<PicturePart>{};
 }
 
 QPixmap loadStartupPicture(qreal devicePixelRatio) {

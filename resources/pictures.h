@@ -3,10 +3,12 @@
 #include <vekkiro/classification.h>
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace vekkiro {
 
@@ -18,6 +20,20 @@ namespace vekkiro {
 
 /// The picture shown until the first search: every bin in full colour, no text line.
 [[nodiscard]] QPixmap loadStartupPicture(qreal devicePixelRatio);
+
+/// A piece of a result picture: an image to draw at a place of the start-up picture, both in
+/// the picture's 960 × 600 logical coordinates.
+struct PicturePart {
+    QPoint position;
+    QImage image;
+
+    [[nodiscard]] QRect rect() const { return {position, image.deviceIndependentSize().toSize()}; }
+};
+
+/// What turns the start-up picture into the result picture `id`: drawn over it in order, they
+/// give loadPicture(id). Each part is decoded on first use and kept, so asking again decodes
+/// nothing. Empty, with a warning logged, if a part cannot be loaded.
+[[nodiscard]] std::vector<PicturePart> pictureParts(PictureId id, qreal devicePixelRatio);
 
 /// What a picture says, for assistive technology: the label of the bin shown in full colour, or
 /// the text line of the cannot-classify picture; for the start-up picture (none), the labels of

@@ -4,6 +4,7 @@
 #include "aboutwindow.h"
 #include "clickablelabel.h"
 #include "mainwindow.h"
+#include "picture_layout.h"
 #include "picturearea.h"
 #include "pictures.h"
 
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
@@ -130,6 +132,8 @@ private Q_SLOTS:
     void assistiveTechnologySeesABoxAndAButtonThatSearches();
     void maximisingOrEnlargingMovesNothing();
     void aPictureThatCannotBeLoadedLeavesTheCurrentOne();
+    void anAnswerRepaintsOnlyWhatItChanges_data();
+    void anAnswerRepaintsOnlyWhatItChanges();
     void theMenuAccessKeysOpenTheAboutWindow();
     void theAboutWindowIsNeverOpenedTwice();
     void searchesWorkWhileTheAboutWindowIsOpen();
@@ -375,6 +379,64 @@ void MainWindowTest::aPictureThatCannotBeLoadedLeavesTheCurrentOne() {
     QCOMPARE(picture->shownPicture(), PictureId::HazardousWaste);
     QVERIFY(showsPicture(PictureId::HazardousWaste));
     QCOMPARE(accessibleDescriptionOfPicture(), QStringLiteral("有害垃圾"));
+}
+
+void MainWindowTest::anAnswerRepaintsOnlyWhatItChanges_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("textLine");
+    QTest::newRow("start-up to a bin") << QString() << QStringLiteral("电池") << false;
+    QTest::newRow("a bin to another")
+        << QStringLiteral("电池") << QStringLiteral("塑料瓶") << false;
+    QTest::newRow("a bin to the text line")
+        << QStringLiteral("电池") << QStringLiteral("不存在的东西") << true;
+    QTest::newRow("the text line to a bin")
+        << QStringLiteral("不存在的东西") << QStringLiteral("电池") << true;
+}
+
+// Records the areas of the picture that are painted.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+void MainWindowTest::anAnswerRepaintsOnlyWhatItChanges() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, textLine);
+    if (!before.isEmpty())
+        searchFor(before);
+    QCoreApplication::processEvents();
+
+    PaintRecorder recorder;
+    picture->installEventFilter(&recorder);
+    searchFor(after);
+    QTRY_VERIFY(!recorder.painted.isEmpty());
+    picture->removeEventFilter(&recorder);
+
+    const auto rect = [](const vekkiro::layout::Area& a) {
+        return QRect(a.x, a.y, a.width, a.height);
+    };
+    // The controls repaint themselves when clicked and typed into; that is not the answer's.
+    const QRegion allowed = QRegion(rect(vekkiro::layout::binsBand)) +
+                            (textLine ? rect(vekkiro::layout::noticeArea) : QRect()) +
+                            text1->geometry() + label1->geometry();
+    QVERIFY2(
+        (recorder.painted - allowed).isEmpty(),
+        qPrintable(QStringLiteral("painted outside the answer: %1 rectangles, bounds %2,%3 %4x%5")
+                       .arg((recorder.painted - allowed).rectCount())
+                       .arg((recorder.painted - allowed).boundingRect().x())
+                       .arg((recorder.painted - allowed).boundingRect().y())
+                       .arg((recorder.painted - allowed).boundingRect().width())
+                       .arg((recorder.painted - allowed).boundingRect().height())));
+    QVERIFY(recorder.painted.intersects(rect(vekkiro::layout::binsBand)));
+    QVERIFY(showsPicture(picture->shownPicture()));
 }
 
 void MainWindowTest::theMenuAccessKeysOpenTheAboutWindow() {

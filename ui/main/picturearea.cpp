@@ -4,6 +4,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <array>
 
 namespace vekkiro {
 
@@ -13,12 +16,16 @@ namespace {
 // and rows stay out of sight.
 constexpr QSize clientSize(944, 595);
 
+constexpr std::array everyAnswer = {PictureId::Recyclable, PictureId::KitchenWaste,
+                                    PictureId::OtherWaste, PictureId::HazardousWaste,
+                                    PictureId::NotFound};
+
 } // namespace
 
 PictureArea::PictureArea(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_pixmap = loadShown(devicePixelRatioF());
+    loadForDensity(devicePixelRatioF());
     setAccessibleDescription(pictureDescription(m_shown));
 }
 
@@ -26,34 +33,63 @@ QSize PictureArea::sizeHint() const {
     return clientSize;
 }
 
-QPixmap PictureArea::loadShown(qreal devicePixelRatio) const {
-    return m_shown ? loadPicture(*m_shown, devicePixelRatio) : loadStartupPicture(devicePixelRatio);
+void PictureArea::loadForDensity(qreal devicePixelRatio) {
+    QPixmap startup = loadStartupPicture(devicePixelRatio);
+    if (startup.isNull())
+        return;
+    std::vector<PicturePart> parts;
+    if (m_shown) {
+        parts = pictureParts(*m_shown, devicePixelRatio);
+        if (parts.empty())
+            return;
+    }
+    m_startup = std::move(startup);
+    m_parts = std::move(parts);
 }
 
 void PictureArea::showPicture(PictureId id) {
-    QPixmap pixmap = loadPicture(id, devicePixelRatioF());
-    if (pixmap.isNull())
+    std::vector<PicturePart> parts = pictureParts(id, devicePixelRatioF());
+    if (parts.empty())
         return; // the loader has said why; the current picture stays
+    QRegion changed;
+    for (const PicturePart& part : m_parts)
+        changed += part.rect();
+    for (const PicturePart& part : parts)
+        changed += part.rect();
     m_shown = id;
-    m_pixmap = std::move(pixmap);
+    m_parts = std::move(parts);
     setAccessibleDescription(pictureDescription(m_shown));
-    update();
+    update(changed);
+}
+
+void PictureArea::warmUp() {
+    if (m_warmedUp >= everyAnswer.size())
+        return;
+    (void)pictureParts(everyAnswer[m_warmedUp++], devicePixelRatioF());
+    QTimer::singleShot(0, this, &PictureArea::warmUp);
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
-    // Moved to a screen of another density: take the rendering made for it.
-    if (!m_pixmap.isNull() && (devicePixelRatioF() > 1.0) != (m_pixmap.devicePixelRatio() > 1.0)) {
-        QPixmap reloaded = loadShown(devicePixelRatioF());
-        if (!reloaded.isNull())
-            m_pixmap = std::move(reloaded);
-    }
+    // Moved to a screen of another density: take the renderings made for it.
+    if (!m_startup.isNull() && (devicePixelRatioF() > 1.0) != (m_startup.devicePixelRatio() > 1.0))
+        loadForDensity(devicePixelRatioF());
     QPainter painter(this);
-    const QRect pictureRect(QPoint(0, 0), m_pixmap.deviceIndependentSize().toSize());
+    const QRect pictureRect(QPoint(0, 0), m_startup.deviceIndependentSize().toSize());
     const QRegion uncovered = QRegion(event->rect()) - pictureRect;
     for (const QRect& r : uncovered)
         painter.fillRect(r, palette().window());
     if (event->rect().intersects(pictureRect))
-        painter.drawPixmap(QPoint(0, 0), m_pixmap);
+        painter.drawPixmap(QPoint(0, 0), m_startup);
+    for (const PicturePart& part : m_parts)
+        if (event->rect().intersects(part.rect()))
+            painter.drawImage(part.position, part.image);
+    painter.end();
+
+    // Once the first frame is drawn, the idle time goes to decoding the answers.
+    if (!m_warmUpStarted) {
+        m_warmUpStarted = true;
+        QTimer::singleShot(0, this, &PictureArea::warmUp);
+    }
 }
 
 } // namespace vekkiro

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "pictures.h"
+
 #include <vekkiro/classification.h>
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 namespace vekkiro {
 
@@ -31,10 +34,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap loadShown(qreal devicePixelRatio) const;
+    // The start-up picture and, over it, the parts of the answer shown: an answer repaints only
+    // where it differs, and no picture is copied for it.
+    void loadForDensity(qreal devicePixelRatio);
+    // Decodes, one per pass of the event loop, the parts of every answer not yet decoded, so
+    // that even the first answer of each kind only draws.
+    void warmUp();
 
     std::optional<PictureId> m_shown;
-    QPixmap m_pixmap;
+    QPixmap m_startup;
+    std::vector<PicturePart> m_parts;
+    bool m_warmUpStarted = false;
+    std::size_t m_warmedUp = 0;
 };
 
 } // namespace vekkiro
