@@ -13,7 +13,7 @@ packages=(
 )
 windows_packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    dpkg-dev nsis googletest
+    dpkg-dev perl nsis googletest
 )
 case "${1:-}" in
 --windows) packages+=("${windows_packages[@]}") ;;

@@ -53,7 +53,8 @@ configure_options=(
 
 key=$( { printf '%s\n' "$qt_version" "${configure_options[@]}"; cat "$toolchain_source"; } \
        | sha256sum | cut -c1-12)
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/vekkiro
+home=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
+cache=${XDG_CACHE_HOME:-$home/.cache}/vekkiro
 prefix="$cache/qt-$qt_upstream-mingw64-$key"
 marker="$prefix/.vekkiro-complete"
 
