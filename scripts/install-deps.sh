@@ -10,6 +10,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     fonts-noto-cjk qt6-translations-l10n
+    # The release preset, which the program is built with, builds the benchmarks too.
+    libbenchmark-dev
 )
 windows_packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -20,7 +22,7 @@ case "${1:-}" in
 --test)
     packages+=("${windows_packages[@]}")
     packages+=(
-        libgtest-dev libbenchmark-dev
+        libgtest-dev
         xvfb xauth xdotool dbus-daemon
         binutils-mingw-w64-x86-64
         chromium
