@@ -1,6 +1,6 @@
 # Shared steps of the checks that drive the Windows program under Wine; sourced, not run. On
-# top of the end-to-end checks' steps: a Wine prefix of the check's own, and the pictures that
-# the program must show.
+# top of the end-to-end checks' steps: a Wine prefix of the check's own, and Chinese text
+# entered through the clipboard.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 wine_sh="$(dirname "${BASH_SOURCE[0]}")/wine.sh"
 
@@ -10,7 +10,8 @@ make_wine_workdir() {
     export WINEPREFIX="$work/prefix"
     trap 'kill "$pid" 2>/dev/null || true; /usr/lib/wine/wineserver -k 2>/dev/null || true
           rm -rf "$work"' EXIT
-    "$wine_sh" wineboot -i >/dev/null
+    # wine.sh creates the prefix on its first run; this run only makes sure that happens now.
+    "$wine_sh" wineboot >/dev/null
 }
 
 # wine_run <program> [args...]: runs a Windows program in the check's prefix.
