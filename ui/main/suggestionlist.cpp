@@ -136,7 +136,6 @@ SuggestionList::SuggestionList(QLineEdit* box)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setUniformItemSizes(false);
 
     connect(box, &QLineEdit::textEdited, this, &SuggestionList::updateForText);
     connect(this, &QListView::clicked, this, &SuggestionList::choose);
