@@ -30,7 +30,7 @@ sleep 0.3
 click_search "$window"
 sleep 0.5
 band_y=436
-differs=$(area_differs "$window" "$pictures/103-bins.png" 0 $band_y 944 159)
+differs=$(area_differs "$window" "$pictures/103.png" 0 $band_y 944 159 0 $band_y)
 ((differs < 50)) || fail "the row clicked did not put 碱性电池 into the box: the picture differs from other waste's in $differs pixels"
 
 xdotool mousemove --window "$window" 560 $((top + 176)) click 1
@@ -40,7 +40,7 @@ for _ in $(seq 30); do [[ $(windows | wc -l) -ge 2 ]] && break; sleep 0.1; done
 [[ $(windows | wc -l) -ge 2 ]] || fail "typing 垃圾桶 opened no list"
 click_search "$window"
 sleep 0.5
-differs=$(area_differs "$window" "$pictures/101-bins.png" 0 $band_y 944 159)
+differs=$(area_differs "$window" "$pictures/101.png" 0 $band_y 944 159 0 $band_y)
 ((differs < 50)) || fail "one click on 搜分类 with the list open did not show recyclables ($differs pixels differ)"
 [[ $(windows | wc -l) -eq 1 ]] || fail "the list stayed open after the search"
 

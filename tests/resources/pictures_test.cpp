@@ -12,6 +12,8 @@
 
 using vekkiro::PictureId;
 
+Q_DECLARE_METATYPE(std::optional<PictureId>)
+
 namespace {
 
 constexpr std::array resultIds = {PictureId::Recyclable, PictureId::KitchenWaste,
@@ -69,6 +71,8 @@ private Q_SLOTS:
     void notFoundPictureHasItsRedLineAndNoFullColourBin();
     void picturesDifferOnlyInTheBinsAndTheTextLine_data();
     void picturesDifferOnlyInTheBinsAndTheTextLine();
+    void everyPictureIsTheSceneAsRendered_data();
+    void everyPictureIsTheSceneAsRendered();
     void anUnknownIdentifierGivesNoPictureAndAWarning();
     void iconComesInEverySizeOnATransparentBackground();
 };
@@ -210,6 +214,40 @@ void PicturesTest::picturesDifferOnlyInTheBinsAndTheTextLine() {
     for (const PictureId id : resultIds)
         QVERIFY2(withoutBinsAndTextLine(pixels(id, scale)) == reference,
                  qPrintable(QString::number(int(id))));
+}
+
+void PicturesTest::everyPictureIsTheSceneAsRendered_data() {
+    QTest::addColumn<std::optional<PictureId>>("id");
+    QTest::addColumn<int>("scale");
+    std::vector<std::optional<PictureId>> all = {std::nullopt};
+    all.insert(all.end(), resultIds.begin(), resultIds.end());
+    for (const int scale : {1, 2})
+        for (const auto& id : all)
+            QTest::addRow("%s@%dx", id ? qPrintable(QString::number(int(*id))) : "startup", scale)
+                << id << scale;
+}
+
+// The pictures are stored in pieces and put together by the loader; what comes out must be the
+// scene exactly as the build rendered it whole.
+void PicturesTest::everyPictureIsTheSceneAsRendered() {
+    QFETCH(std::optional<PictureId>, id);
+    QFETCH(int, scale);
+    const QString path = QStringLiteral("%1/%2%3.png")
+                             .arg(QStringLiteral(VEKKIRO_REFERENCE_PICTURES),
+                                  id ? QString::number(int(*id)) : QStringLiteral("startup"),
+                                  scale == 2 ? QStringLiteral("@2x") : QString());
+    const QImage rendered = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!rendered.isNull(), qPrintable(path));
+    const QImage loaded = pixels(id, scale);
+    QCOMPARE(loaded.size(), rendered.size());
+    for (int y = 0; y < loaded.height(); ++y)
+        for (int x = 0; x < loaded.width(); ++x)
+            if (loaded.pixel(x, y) != rendered.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is #%3, rendered #%4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(loaded.pixel(x, y) & 0xffffff, 6, 16)
+                                     .arg(rendered.pixel(x, y) & 0xffffff, 6, 16)));
 }
 
 void PicturesTest::anUnknownIdentifierGivesNoPictureAndAWarning() {

@@ -3,8 +3,11 @@
 //
 //   render_artwork <scene.svg> <icon.svg> <output-dir>
 //
-// Writes <output-dir>/pictures/startup.png, the areas in which each result picture differs
-// from it (<id>-bins.png, and 105-notice.png), all of them also @2x,
+// Writes, for the program, the pictures it is built from as uncompressed pixels (Qt's RGB32
+// layout, which the loader uses in place; the resource compiler compresses them):
+// <output-dir>/pictures/startup.rgb32, bins-faded.rgb32 (the bins band with every bin faded)
+// and notice.rgb32 (the cannot-classify line), all of them also @2x. For the checks, every whole
+// picture as <output-dir>/reference/<startup|101..105>[@2x].png. And
 // <output-dir>/icons/<size>.png for every icon size, and <output-dir>/vekkiro.ico.
 #include "picture_layout.h"
 
@@ -120,22 +123,37 @@ void save(const QImage& image, const QString& path) {
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
+// The pixels exactly as a QImage of Format_RGB32 holds them in memory, row after row.
+void savePixels(const QImage& image, const QString& path) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const auto size = static_cast<qint64>(pixels.sizeInBytes());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(pixels.constBits()), size) != size ||
+        !file.commit())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
 QRect scaled(const layout::Area& area, int scale) {
     return {area.x * scale, area.y * scale, area.width * scale, area.height * scale};
 }
 
-// The loader rebuilds each result picture from the start-up picture and the stored areas, so
-// the scene must not differ anywhere else.
-void requireSameOutsideAreas(QImage startup, QImage picture, int scale, const Picture& which) {
-    for (QImage* image : {&startup, &picture}) {
-        QPainter painter(image);
-        painter.fillRect(scaled(layout::binsBand, scale), Qt::black);
-        if (which.notice)
-            painter.fillRect(scaled(layout::noticeArea, scale), Qt::black);
+// The loader rebuilds each result picture from the three stored pictures, in this order; a
+// scene whose pictures would come out otherwise fails the build instead of showing wrongly.
+QImage rebuilt(const QImage& startup, const QImage& fadedBins, const QImage& notice,
+               const Picture& which, int scale) {
+    QImage image = startup;
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(scaled(layout::binsBand, scale).topLeft(), fadedBins);
+    if (which.notice)
+        painter.drawImage(scaled(layout::noticeArea, scale).topLeft(), notice);
+    if (which.fullColourBin >= 0 && which.fullColourBin < allBins) {
+        const QRect bin =
+            scaled(layout::binAreas.at(static_cast<std::size_t>(which.fullColourBin)), scale);
+        painter.drawImage(bin.topLeft(), startup, bin);
     }
-    if (startup != picture)
-        fail(QStringLiteral("picture %1 differs from the start-up picture outside its stored areas")
-                 .arg(QLatin1String(which.name)));
+    return image;
 }
 
 void renderPictures(const QDomDocument& scene, const QString& outputDir) {
@@ -145,9 +163,10 @@ void renderPictures(const QDomDocument& scene, const QString& outputDir) {
         std::array<QImage, binGroups.size()> bins;
         for (std::size_t i = 0; i < binGroups.size(); ++i)
             bins[i] = renderGroup(scene, QString::fromLatin1(binGroups[i]), size);
-        const QImage notice = renderGroup(scene, QString::fromLatin1(noticeGroup), size);
-        QImage startup;
+        const QImage noticeLayer = renderGroup(scene, QString::fromLatin1(noticeGroup), size);
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
 
+        std::vector<QImage> rendered;
         for (const Picture& picture : pictures) {
             QImage image = background;
             {
@@ -160,24 +179,32 @@ void renderPictures(const QDomDocument& scene, const QString& outputDir) {
                 }
                 painter.setOpacity(1.0);
                 if (picture.notice)
-                    painter.drawImage(0, 0, notice);
+                    painter.drawImage(0, 0, noticeLayer);
             }
-            image = image.convertToFormat(QImage::Format_RGB888);
-            const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
-            const auto path = [&](const char* part) {
-                return QStringLiteral("%1/pictures/%2%3%4.png")
-                    .arg(outputDir, QString::fromLatin1(picture.name), QLatin1String(part), suffix);
-            };
-            if (!startup.isNull()) {
-                requireSameOutsideAreas(startup, image, scale, picture);
-                save(image.copy(scaled(layout::binsBand, scale)), path("-bins"));
-                if (picture.notice)
-                    save(image.copy(scaled(layout::noticeArea, scale)), path("-notice"));
-            } else {
-                startup = image;
-                save(image, path(""));
-            }
+            // Opaque 8-bit colour, as the screen shows it and the loader stores it.
+            image =
+                image.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+            save(image, QStringLiteral("%1/reference/%2%3.png")
+                            .arg(outputDir, QLatin1String(picture.name), suffix));
+            rendered.push_back(image);
         }
+
+        const QImage& startup = rendered.front();
+        const QImage& notFound = rendered.back();
+        const QImage fadedBins = notFound.copy(scaled(layout::binsBand, scale));
+        const QImage notice = notFound.copy(scaled(layout::noticeArea, scale));
+        for (std::size_t i = 1; i < pictures.size(); ++i) // after the start-up picture itself
+            if (rebuilt(startup, fadedBins, notice, pictures[i], scale) != rendered[i])
+                fail(QStringLiteral("picture %1 differs from the start-up picture outside the "
+                                    "areas it is rebuilt from")
+                         .arg(QLatin1String(pictures[i].name)));
+        const auto path = [&](const char* name) {
+            return QStringLiteral("%1/pictures/%2%3.rgb32")
+                .arg(outputDir, QLatin1String(name), suffix);
+        };
+        savePixels(startup, path("startup"));
+        savePixels(fadedBins, path("bins-faded"));
+        savePixels(notice, path("notice"));
     }
 }
 
@@ -244,7 +271,7 @@ int main(int argc, char* argv[]) {
     requireFonts(icon);
 
     const QString outputDir = args[3];
-    for (const char* sub : {"pictures", "icons"})
+    for (const char* sub : {"pictures", "reference", "icons"})
         if (!QDir().mkpath(outputDir + QLatin1Char('/') + QLatin1String(sub)))
             fail(QStringLiteral("cannot create %1").arg(outputDir));
     renderPictures(scene, outputDir);
