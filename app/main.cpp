@@ -24,6 +24,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(vekkiro::version::version));
     QApplication::setDesktopFileName(QStringLiteral(VEKKIRO_APP_ID));
     QApplication app(argc, argv);
+    // Decoded meanwhile on the other core, while the rest of the window is built.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        vekkiro::prepareStartupPicture(screen->devicePixelRatio());
     vekkiro::installQtTranslations(app);
     QApplication::setWindowIcon(vekkiro::applicationIcon());
 

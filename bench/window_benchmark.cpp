@@ -108,6 +108,8 @@ void idle(int ms) {
 }
 
 int runVekkiro(bool searches) {
+    // As the program starts.
+    vekkiro::prepareStartupPicture(QGuiApplication::primaryScreen()->devicePixelRatio());
     QApplication::setWindowIcon(vekkiro::applicationIcon());
     vekkiro::MainWindow window;
     window.show();

@@ -2,6 +2,7 @@
 
 #include "picture_layout.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QResource>
@@ -12,6 +13,7 @@
 #include <array>
 #include <bit>
 #include <memory>
+#include <thread>
 
 namespace vekkiro {
 
@@ -161,6 +163,17 @@ std::vector<PicturePart> pictureParts(PictureId id, qreal devicePixelRatio) {
     return entry ? partsOf(*entry, renderingScale(devicePixelRatio)) : std::vector<PicturePart>{};
 }
 
+void prepareStartupPicture(qreal devicePixelRatio) {
+    // Joined when the program ends, should it end before the picture is decoded.
+    static std::jthread worker;
+    if (worker.joinable())
+        return;
+    const int scale = renderingScale(devicePixelRatio);
+    // startupImage() is initialised once, whichever thread comes first; a thread asking for it
+    // meanwhile waits for the decoding under way instead of starting another.
+    worker = std::jthread([scale] { (void)startupImage(scale); });
+}
+
 QPixmap loadStartupPicture(qreal devicePixelRatio) {
     return QPixmap::fromImage(startupImage(renderingScale(devicePixelRatio)),
                               Qt::NoFormatConversion);
@@ -185,9 +198,14 @@ QString pictureDescription(std::optional<PictureId> id) {
 }
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (const int size : layout::iconSizes)
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    // Adding a size decodes it, several milliseconds for the set: made once and shared by every
+    // window, and let go with the application, before its pixmaps could outlive it.
+    static QIcon icon;
+    if (icon.isNull()) {
+        for (const int size : layout::iconSizes)
+            icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+        qAddPostRoutine([] { icon = QIcon(); });
+    }
     return icon;
 }
 

@@ -21,6 +21,11 @@ namespace vekkiro {
 /// The picture shown until the first search: every bin in full colour, no text line.
 [[nodiscard]] QPixmap loadStartupPicture(qreal devicePixelRatio);
 
+/// Starts decoding the start-up picture for the given density on a thread of its own, so that
+/// it is ready, or nearly, when the window asks for it. Only worth calling before the window is
+/// built; once per process, later calls do nothing.
+void prepareStartupPicture(qreal devicePixelRatio);
+
 /// A piece of a result picture: an image to draw at a place of the start-up picture, both in
 /// the picture's 960 × 600 logical coordinates.
 struct PicturePart {
@@ -40,7 +45,7 @@ struct PicturePart {
 /// all four bins.
 [[nodiscard]] QString pictureDescription(std::optional<PictureId> id);
 
-/// The application's icon, in every size it is drawn at.
+/// The application's icon, in every size it is drawn at; decoded once per application.
 [[nodiscard]] QIcon applicationIcon();
 
 } // namespace vekkiro

@@ -25,7 +25,6 @@ constexpr std::array everyAnswer = {PictureId::Recyclable, PictureId::KitchenWas
 PictureArea::PictureArea(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    loadForDensity(devicePixelRatioF());
     setAccessibleDescription(pictureDescription(m_shown));
 }
 
@@ -70,8 +69,10 @@ void PictureArea::warmUp() {
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
-    // Moved to a screen of another density: take the renderings made for it.
-    if (!m_startup.isNull() && (devicePixelRatioF() > 1.0) != (m_startup.devicePixelRatio() > 1.0))
+    // The picture is taken when it is first drawn: by then the screen's density is known, and the
+    // start-up picture prepared while the window was being built is decoded. Moved to a screen of
+    // another density, the window takes the renderings made for that.
+    if (m_startup.isNull() || (devicePixelRatioF() > 1.0) != (m_startup.devicePixelRatio() > 1.0))
         loadForDensity(devicePixelRatioF());
     QPainter painter(this);
     const QRect pictureRect(QPoint(0, 0), m_startup.deviceIndependentSize().toSize());
