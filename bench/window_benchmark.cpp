@@ -23,6 +23,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
@@ -44,8 +45,9 @@ long peakRssKiB() {
     return vekkiro::testing::processMemoryKiB("VmHWM");
 }
 
-// Sets a flag when a widget is about to paint; the caller then lets the event loop finish that
-// frame (paint and flush to the window system).
+// Sets a flag when a widget is about to paint. The pass of the event loop that delivers the
+// paint event also flushes the frame to the window system; whatever the program queued for later
+// (its idle work) is left to the passes after it, which are not part of the frame.
 class PaintWatcher : public QObject {
 public:
     bool painted = false;
@@ -60,8 +62,7 @@ void waitForFrame(QWidget* widget) {
     PaintWatcher watcher;
     widget->installEventFilter(&watcher);
     while (!watcher.painted)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); // one pass
     widget->removeEventFilter(&watcher);
 }
 
@@ -163,6 +164,9 @@ struct ChildRun {
 };
 
 ChildRun runOnce(const QString& kind) {
+    // The display server and the system are left to finish with the previous child's window
+    // and memory, which would otherwise be billed to this one.
+    QThread::msleep(300);
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const long long start = nowNs();
@@ -198,8 +202,10 @@ int main(int argc, char* argv[]) {
     std::map<QString, std::vector<double>> start, rss;
     for (const QString& kind : kinds)
         runOnce(kind); // warms the file cache for every kind
+    // Each kind takes its turn first, so that none always follows the same other one.
     for (int i = 0; i < runs; ++i) {
-        for (const QString& kind : kinds) {
+        for (qsizetype k = 0; k < kinds.size(); ++k) {
+            const QString& kind = kinds[(i + k) % kinds.size()];
             const ChildRun run = runOnce(kind);
             start[kind].push_back(run.startMs);
             rss[kind].push_back(static_cast<double>(run.rssKiB));
