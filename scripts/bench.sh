@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds the release preset and prints every performance figure in one run: the lookup and the
-# suggestions, the picture loads, and the window (start-up, memory, click to frame) at 1x and 2x
-# against a bare Qt window and one of the same shape without the picture.
+# suggestions, the picture loads and the stored forms they were chosen from, and the window
+# (start-up, memory, click to frame) at 1x and 2x against a bare Qt window and one of the same
+# shape without the picture.
 # The window figures come from a real X display; without one, a virtual one is started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --test
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)" --target lookup_benchmark picture_benchmark window_benchmark >/dev/null
+cmake --build --preset release -j "$(nproc)" --target lookup_benchmark picture_benchmark \
+    stored_forms_benchmark window_benchmark >/dev/null
 bench=build/release/bench
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
@@ -19,6 +21,9 @@ echo "== Lookup and suggestions (ns per call; allocations per call)"
 echo
 echo "== Picture loads"
 QT_QPA_PLATFORM=offscreen "$bench/picture_benchmark"
+echo
+echo "== Stored forms of the pictures, packed by rcc and read back"
+QT_QPA_PLATFORM=offscreen "$bench/stored_forms_benchmark"
 echo
 window_figures() {
     if [[ -n "${DISPLAY:-}" ]]; then
