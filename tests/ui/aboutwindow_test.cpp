@@ -140,6 +140,14 @@ void AboutWindowTest::theLinkIsPlainBlueTextWithAnArrowPointer() {
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     auto* link = about.findChild<ClickableLabel*>(QStringLiteral("Label2"));
     QVERIFY(link);
+    // The window opens with the focus on it, and it stays plain; only when the user tabs to it
+    // does it show the focus, by an underline that goes with the focus.
+    QTRY_VERIFY(link->hasFocus());
+    QVERIFY(!link->font().underline());
+    link->clearFocus();
+    link->setFocus(Qt::TabFocusReason);
+    QVERIFY(link->font().underline());
+    link->clearFocus();
     QVERIFY(!link->font().underline());
     QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
     const QImage shown = link->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -82,6 +83,26 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    // Only a user finding their way by keyboard needs to see where the focus is; a window that
+    // opens with the focus here keeps its plain look.
+    const Qt::FocusReason reason = event->reason();
+    setUnderlined(reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                  reason == Qt::ShortcutFocusReason);
+}
+
+void ClickableLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    setUnderlined(false);
+}
+
+void ClickableLabel::setUnderlined(bool underlined) {
+    QFont underlinedOrNot = font();
+    underlinedOrNot.setUnderline(underlined);
+    setFont(underlinedOrNot);
 }
 
 } // namespace vekkiro

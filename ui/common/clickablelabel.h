@@ -5,8 +5,9 @@
 namespace vekkiro {
 
 /// A label that acts as a button: clicked() when the left button is pressed and released over
-/// it, or when Space is pressed while it has the keyboard focus. Assistive technology sees a
-/// button whose press action clicks it.
+/// it, or when Space is pressed while it has the keyboard focus. When the user moves the focus
+/// to it from the keyboard, it shows so by underlining its text; otherwise it stays plain.
+/// Assistive technology sees a button whose press action clicks it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
@@ -23,8 +24,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void setUnderlined(bool underlined);
+
     bool m_pressed = false;
 };
 
