@@ -39,9 +39,10 @@ constexpr std::array allBins = {Category::Recyclable, Category::KitchenWaste, Ca
                                 Category::HazardousWaste};
 constexpr auto noticeText = "该垃圾本程序暂时无法分类";
 
-// The stored pixels are Qt's RGB32 words as the build machine laid them out in memory.
+// The stored pixels are Qt's RGB32 words as the (little-endian) build machine laid them out in
+// memory, which the loader uses as they are.
 static_assert(std::endian::native == std::endian::little,
-              "the stored pictures are little-endian RGB32; render them for this machine");
+              "the stored pictures hold little-endian RGB32 words");
 
 // Only two renderings exist; anything denser than 1x gets the 2x one and lets the painter
 // scale the rest of the way.
