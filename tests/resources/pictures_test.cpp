@@ -16,10 +16,6 @@ Q_DECLARE_METATYPE(std::optional<PictureId>)
 
 namespace {
 
-constexpr std::array resultIds = {PictureId::Recyclable, PictureId::KitchenWaste,
-                                  PictureId::OtherWaste, PictureId::HazardousWaste,
-                                  PictureId::NotFound};
-
 // Where the window puts its two controls, in logical pixels; they must vanish into the pills.
 constexpr QRect inputBox(424, 160, 289, 33);
 constexpr QRect searchLabel(752, 160, 81, 35);
@@ -104,7 +100,7 @@ void PicturesTest::everyPictureIs960x600Logical() {
         QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(960, 600));
     };
     check(vekkiro::loadStartupPicture(scale));
-    for (const PictureId id : resultIds)
+    for (const PictureId id : vekkiro::allPictureIds)
         check(vekkiro::loadPicture(id, scale));
     // A fractional ratio takes the denser rendering.
     QCOMPARE(vekkiro::loadPicture(PictureId::Recyclable, 1.25).size(), QSize(1920, 1200));
@@ -117,7 +113,7 @@ void PicturesTest::controlRectanglesArePillGreen_data() {
 void PicturesTest::controlRectanglesArePillGreen() {
     QFETCH(int, scale);
     std::vector<std::optional<PictureId>> all = {std::nullopt};
-    all.insert(all.end(), resultIds.begin(), resultIds.end());
+    all.insert(all.end(), vekkiro::allPictureIds.begin(), vekkiro::allPictureIds.end());
     for (const auto& id : all) {
         const QImage image = pixels(id, scale);
         for (const QRect& control : {inputBox, searchLabel}) {
@@ -154,7 +150,7 @@ void PicturesTest::onlyTheBinOfTheCategoryIsInFullColour_data() {
     QTest::addColumn<int>("scale");
     for (const int scale : {1, 2}) {
         for (int bin = 0; bin < 4; ++bin) {
-            const auto id = resultIds[static_cast<std::size_t>(bin)];
+            const auto id = vekkiro::allPictureIds[static_cast<std::size_t>(bin)];
             QTest::addRow("%d@%dx", int(id), scale) << id << bin << scale;
         }
     }
@@ -218,7 +214,7 @@ void PicturesTest::picturesDifferOnlyInTheBinsAndTheTextLine() {
         return image;
     };
     const QImage reference = withoutBinsAndTextLine(pixels(std::nullopt, scale));
-    for (const PictureId id : resultIds)
+    for (const PictureId id : vekkiro::allPictureIds)
         QVERIFY2(withoutBinsAndTextLine(pixels(id, scale)) == reference,
                  qPrintable(QString::number(int(id))));
 }
@@ -227,7 +223,7 @@ void PicturesTest::everyPictureIsTheSceneAsRendered_data() {
     QTest::addColumn<std::optional<PictureId>>("id");
     QTest::addColumn<int>("scale");
     std::vector<std::optional<PictureId>> all = {std::nullopt};
-    all.insert(all.end(), resultIds.begin(), resultIds.end());
+    all.insert(all.end(), vekkiro::allPictureIds.begin(), vekkiro::allPictureIds.end());
     for (const int scale : {1, 2})
         for (const auto& id : all)
             QTest::addRow("%s@%dx", id ? qPrintable(QString::number(int(*id))) : "startup", scale)

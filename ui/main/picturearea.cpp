@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <array>
-
 namespace vekkiro {
 
 namespace {
@@ -15,10 +13,6 @@ namespace {
 // The client area the window opens with; the picture is a little larger, and its last columns
 // and rows stay out of sight.
 constexpr QSize clientSize(944, 595);
-
-constexpr std::array everyAnswer = {PictureId::Recyclable, PictureId::KitchenWaste,
-                                    PictureId::OtherWaste, PictureId::HazardousWaste,
-                                    PictureId::NotFound};
 
 } // namespace
 
@@ -62,9 +56,9 @@ void PictureArea::showPicture(PictureId id) {
 }
 
 void PictureArea::warmUp() {
-    if (m_warmedUp >= everyAnswer.size())
+    if (m_warmedUp >= allPictureIds.size())
         return;
-    (void)pictureParts(everyAnswer[m_warmedUp++], devicePixelRatioF());
+    (void)pictureParts(allPictureIds[m_warmedUp++], devicePixelRatioF());
     QTimer::singleShot(0, this, &PictureArea::warmUp);
 }
 

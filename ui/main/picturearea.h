@@ -21,8 +21,8 @@ class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent = nullptr);
 
-    /// Replaces the picture with the one for `id` and repaints; the old picture is released.
-    /// If the picture cannot be loaded, the current one stays and a warning is logged.
+    /// Shows the picture for `id`, repainting only where it differs from the one shown. If the
+    /// picture cannot be loaded, the current one stays and a warning is logged.
     void showPicture(PictureId id);
 
     /// The picture on screen: none while it is the start-up picture.

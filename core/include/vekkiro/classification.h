@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -32,6 +33,11 @@ enum class PictureId : std::uint16_t {
     HazardousWaste = 104,
     NotFound = 105,
 };
+
+/// Every result picture, in the order of their numbers.
+inline constexpr std::array allPictureIds = {PictureId::Recyclable, PictureId::KitchenWaste,
+                                             PictureId::OtherWaste, PictureId::HazardousWaste,
+                                             PictureId::NotFound};
 
 /// The outcome that stands for a category.
 [[nodiscard]] constexpr LookupOutcome outcomeFor(Category category) noexcept {
