@@ -122,10 +122,9 @@ int main(int argc, char* argv[]) {
                          qPrintable(references));
             return 1;
         }
-        const QRect band(layout::binsBand.x * scale, layout::binsBand.y * scale,
-                         layout::binsBand.width * scale, layout::binsBand.height * scale);
         pictures.push_back({QStringLiteral("startup%1").arg(suffix), startup});
-        pictures.push_back({QStringLiteral("band%1").arg(suffix), notFound.copy(band)});
+        pictures.push_back(
+            {QStringLiteral("band%1").arg(suffix), notFound.copy(layout::binsBand.scaled(scale))});
     }
 
     QTemporaryDir work;

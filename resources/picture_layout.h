@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <array>
 
 // Shared by the build's artwork renderer and the picture loader. A result picture is the start-up
@@ -14,6 +16,11 @@ struct Area {
     int y;
     int width;
     int height;
+
+    /// The area in the device pixels of a rendering at `scale` (1 or 2).
+    [[nodiscard]] constexpr QRect scaled(int scale) const {
+        return {x * scale, y * scale, width * scale, height * scale};
+    }
 };
 
 inline constexpr int pictureWidth = 960;

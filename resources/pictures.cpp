@@ -50,10 +50,6 @@ int renderingScale(qreal devicePixelRatio) {
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
-QRect scaled(const layout::Area& area, int scale) {
-    return {area.x * scale, area.y * scale, area.width * scale, area.height * scale};
-}
-
 // A stored picture: uncompressed RGB32 pixels in the resources, compressed by the resource
 // compiler. The image uses the decompressed buffer in place, so reading one costs a
 // decompression and nothing else.
@@ -119,7 +115,7 @@ std::vector<PicturePart> partsOf(const PictureEntry& entry, int scale) {
         const layout::Area& area = layout::binAreas.at(index);
         QImage& bin = kept.fullColourBins.at(index);
         if (bin.isNull()) {
-            bin = startupImage(scale).copy(scaled(area, scale));
+            bin = startupImage(scale).copy(area.scaled(scale));
             bin.setDevicePixelRatio(scale);
         }
         parts.push_back(part(area, bin));

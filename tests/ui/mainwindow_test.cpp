@@ -420,12 +420,9 @@ void MainWindowTest::anAnswerRepaintsOnlyWhatItChanges() {
     QTRY_VERIFY(!recorder.painted.isEmpty());
     picture->removeEventFilter(&recorder);
 
-    const auto rect = [](const vekkiro::layout::Area& a) {
-        return QRect(a.x, a.y, a.width, a.height);
-    };
     // The controls repaint themselves when clicked and typed into; that is not the answer's.
-    const QRegion allowed = QRegion(rect(vekkiro::layout::binsBand)) +
-                            (textLine ? rect(vekkiro::layout::noticeArea) : QRect()) +
+    const QRegion allowed = QRegion(vekkiro::layout::binsBand.scaled(1)) +
+                            (textLine ? vekkiro::layout::noticeArea.scaled(1) : QRect()) +
                             text1->geometry() + label1->geometry();
     QVERIFY2(
         (recorder.painted - allowed).isEmpty(),
@@ -435,7 +432,7 @@ void MainWindowTest::anAnswerRepaintsOnlyWhatItChanges() {
                        .arg((recorder.painted - allowed).boundingRect().y())
                        .arg((recorder.painted - allowed).boundingRect().width())
                        .arg((recorder.painted - allowed).boundingRect().height())));
-    QVERIFY(recorder.painted.intersects(rect(vekkiro::layout::binsBand)));
+    QVERIFY(recorder.painted.intersects(vekkiro::layout::binsBand.scaled(1)));
     QVERIFY(showsPicture(picture->shownPicture()));
 }
 

@@ -134,10 +134,6 @@ void savePixels(const QImage& image, const QString& path) {
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
-QRect scaled(const layout::Area& area, int scale) {
-    return {area.x * scale, area.y * scale, area.width * scale, area.height * scale};
-}
-
 // The loader rebuilds each result picture from the three stored pictures, in this order; a
 // scene whose pictures would come out otherwise fails the build instead of showing wrongly.
 QImage rebuilt(const QImage& startup, const QImage& fadedBins, const QImage& notice,
@@ -145,12 +141,12 @@ QImage rebuilt(const QImage& startup, const QImage& fadedBins, const QImage& not
     QImage image = startup;
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(scaled(layout::binsBand, scale).topLeft(), fadedBins);
+    painter.drawImage(layout::binsBand.scaled(scale).topLeft(), fadedBins);
     if (which.notice)
-        painter.drawImage(scaled(layout::noticeArea, scale).topLeft(), notice);
+        painter.drawImage(layout::noticeArea.scaled(scale).topLeft(), notice);
     if (which.fullColourBin >= 0 && which.fullColourBin < allBins) {
         const QRect bin =
-            scaled(layout::binAreas.at(static_cast<std::size_t>(which.fullColourBin)), scale);
+            layout::binAreas.at(static_cast<std::size_t>(which.fullColourBin)).scaled(scale);
         painter.drawImage(bin.topLeft(), startup, bin);
     }
     return image;
@@ -191,8 +187,8 @@ void renderPictures(const QDomDocument& scene, const QString& outputDir) {
 
         const QImage& startup = rendered.front();
         const QImage& notFound = rendered.back();
-        const QImage fadedBins = notFound.copy(scaled(layout::binsBand, scale));
-        const QImage notice = notFound.copy(scaled(layout::noticeArea, scale));
+        const QImage fadedBins = notFound.copy(layout::binsBand.scaled(scale));
+        const QImage notice = notFound.copy(layout::noticeArea.scaled(scale));
         for (std::size_t i = 1; i < pictures.size(); ++i) // after the start-up picture itself
             if (rebuilt(startup, fadedBins, notice, pictures[i], scale) != rendered[i])
                 fail(QStringLiteral("picture %1 differs from the start-up picture outside the "
