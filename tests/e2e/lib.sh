@@ -30,14 +30,22 @@ wait_for_window() {
     printf '%s\n' "${ids%%$'\n'*}"
 }
 
+# visible_windows: how many windows are mapped on the display, the program's menus among them.
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+
 # open_about <main window>: opens the About window through the menu's access keys and prints
-# its id. On a busy machine the menu may not be open yet when G is pressed, so it tries again.
+# its id. G is pressed only once the menu has come up as a window of its own: on a busy machine,
+# or under Wine, the menu can take a while, and a G pressed before it is lost.
 open_about() {
-    local ids attempt
-    for attempt in 1 2 3; do
+    local ids attempt before
+    for attempt in 1 2 3 4 5; do
+        before=$(visible_windows)
         xdotool windowfocus --sync "$1"
         xdotool key --clearmodifiers alt+c
-        sleep "0.$((attempt * 4))"
+        for _ in $(seq 30); do
+            (($(visible_windows) > before)) && break
+            sleep 0.1
+        done
         xdotool key g
         if ids=$(timeout 5 xdotool search --sync --onlyvisible --name '^关于$'); then
             printf '%s\n' "${ids%%$'\n'*}"
@@ -45,7 +53,7 @@ open_about() {
         fi
         xdotool key Escape
     done
-    fail "the About window did not open"
+    fail "the About window did not open (attempt $attempt)"
 }
 
 # click_link <about window>: clicks the blue "点击查看".
