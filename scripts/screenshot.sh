@@ -16,15 +16,9 @@ make_workdir
 XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8 build/release/bin/vekkiro &
 pid=$!
 window=$(wait_for_window Vekkiro) || fail "no window"
-top=$(client_top "$window")
-type_name() {
-    xdotool mousemove --window "$window" 560 $((top + 176)) click 1
-    xdotool key --clearmodifiers ctrl+a BackSpace
-    xdotool type --delay 50 "$1"
-}
-type_name 电池
+paste_text "$window" 电池
 click_search "$window"
-type_name 电池
+paste_text "$window" 电池
 sleep 1
 
 eval "$(xdotool getwindowgeometry --shell "$window")"

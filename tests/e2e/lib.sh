@@ -30,6 +30,23 @@ wait_for_window() {
     printf '%s\n' "${ids%%$'\n'*}"
 }
 
+# paste_text <window> <text>: replaces the search box's text by <text> through the clipboard.
+# Typed keys would not do: xdotool types a Chinese character by remapping a spare key for it,
+# and a program that reads the key after the next remapping gets another character: Wine's
+# programs always, Qt's can when the machine is busy.
+paste_text() {
+    local top
+    top=$(client_top "$1")
+    xdotool mousemove --window "$1" 560 $((top + 176)) click 1
+    xdotool key --clearmodifiers ctrl+a BackSpace
+    if [[ -n "$2" ]]; then
+        printf '%s' "$2" | xclip -selection clipboard -loops 1 -quiet 2>/dev/null &
+        sleep 0.3
+        xdotool key --clearmodifiers ctrl+v
+        wait $! 2>/dev/null || true
+    fi
+}
+
 # visible_windows: how many windows are mapped on the display, the program's menus among them.
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The list of names under the search box, with a real mouse and a real window system: typing
-# opens it as a window of the program, a click on a row fills the box, and with the list open a
+# The list of names under the search box, with a real mouse and a real window system: text
+# entered into the box opens it as a window of the program, a click on a row fills the box, and with the list open a
 # single click on "搜分类" searches (a list that grabbed the mouse would swallow that click).
 # Usage: suggestions.sh <vekkiro executable> <rendered pictures folder>   (on an X display)
 set -euo pipefail
@@ -12,15 +12,13 @@ make_workdir
 XDG_RUNTIME_DIR="$work/runtime" "$exe" &
 pid=$!
 window=$(wait_for_window Vekkiro) || fail "no window"
-top=$(client_top "$window")
 xdotool windowfocus --sync "$window"
-xdotool mousemove --window "$window" 560 $((top + 176)) click 1
 
 windows() { xdotool search --onlyvisible --class vekkiro 2>/dev/null || true; }
-xdotool type --delay 50 电池
+paste_text "$window" 电池
 for _ in $(seq 30); do [[ $(windows | wc -l) -ge 2 ]] && break; sleep 0.1; done
 list=$(windows | grep -vx "$window" || true)
-[[ $(wc -w <<<"$list") -eq 1 ]] || fail "typing opened no list (windows: $(windows | xargs))"
+[[ $(wc -w <<<"$list") -eq 1 ]] || fail "entering 电池 opened no list (windows: $(windows | xargs))"
 
 # Seven names for 电池, in equal rows; the second is 碱性电池, other waste.
 eval "$(xdotool getwindowgeometry --shell "$list")"
@@ -33,11 +31,9 @@ band_y=436
 differs=$(area_differs "$window" "$pictures/103.png" 0 $band_y 944 159 0 $band_y)
 ((differs < 50)) || fail "the row clicked did not put 碱性电池 into the box: the picture differs from other waste's in $differs pixels"
 
-xdotool mousemove --window "$window" 560 $((top + 176)) click 1
-xdotool key --clearmodifiers ctrl+a BackSpace
-xdotool type --delay 50 垃圾桶
+paste_text "$window" 垃圾桶
 for _ in $(seq 30); do [[ $(windows | wc -l) -ge 2 ]] && break; sleep 0.1; done
-[[ $(windows | wc -l) -ge 2 ]] || fail "typing 垃圾桶 opened no list"
+[[ $(windows | wc -l) -ge 2 ]] || fail "entering 垃圾桶 opened no list"
 click_search "$window"
 sleep 0.5
 differs=$(area_differs "$window" "$pictures/101.png" 0 $band_y 944 159 0 $band_y)
