@@ -15,7 +15,7 @@ jobs=$(nproc)
 
 echo "== the build machine's tools (artwork renderer, item page generator)"
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$jobs" --target render_artwork item_page
+cmake --build --preset release -j "$jobs" --target unihan_tables render_artwork item_page
 
 echo "== Vekkiro for Windows"
 VEKKIRO_WINDOWS_QT="$qt" cmake --preset windows >/dev/null

@@ -10,6 +10,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     fonts-noto-cjk qt6-translations-l10n
+    # Unicode's Unihan data, from which the build makes the pinyin and traditional-form tables.
+    unicode-data libbz2-dev
     # The release preset, which the program is built with, builds the benchmarks too.
     libbenchmark-dev
 )

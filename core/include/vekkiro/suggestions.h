@@ -6,15 +6,31 @@
 
 namespace vekkiro {
 
-/// The catalogue names that contain the text, as positions in the catalogue, best first, at
-/// most `limit` of them, to help a user find the exact name that the lookup needs.
+/// The longest text, as the list reads it, that suggestItems considers: four times the longest
+/// name. A longer text (a pasted paragraph) is no guess at a name and offers nothing.
+inline constexpr std::size_t longestSuggestionText = 64;
+
+/// The catalogue names a person most likely meant by a text, as positions in the catalogue,
+/// best first, at most `limit` of them, to lead from what was typed to the exact name that the
+/// lookup needs.
 ///
-/// Matching is by code unit, except that ASCII letters match in either case and the full-width
-/// forms U+FF01–U+FF5E match their ASCII counterparts ("ph试纸" and "ＰＨ试纸" both find
-/// "PH试纸"). Order: the name equal to the text, then names that start with it, then names that
-/// contain it elsewhere; shorter names first within each, then catalogue order. The sentinel
-/// entry is never suggested, and neither is anything for a text that is empty or only spaces.
-/// Allocates nothing but the result.
+/// The text is read as a person means it: spaces, line breaks, tabs and punctuation (ASCII,
+/// full-width and Chinese) are left out; ASCII letters match in either case, full-width forms
+/// match their ASCII counterparts, traditional characters their simplified forms. Then a name
+/// is offered when, best kind first:
+///  - it is the text, starts with it, or holds it further in;
+///  - the text holds the whole name ("用过的塑料袋" offers 塑料袋);
+///  - one holds the other's characters in order with gaps between ("一次性的纸杯" offers
+///    一次性纸杯), or the name's two parts typed in the other order, where the shorter is at least
+///    half as long as the other;
+///  - as the first kind, where characters that differ read the same ("牙高" offers 牙膏), with at
+///    least one character the same;
+///  - the text spells it, its start or a part of it in pinyin without tones, the last syllable
+///    perhaps unfinished ("kuaican" offers 快餐盒), a character of several readings in any;
+///  - the text spells its start in initials or syllables cut short ("kch" offers 快餐盒).
+/// Within a kind, shorter names come first, except that of names the text holds, the longest
+/// comes first; then catalogue order. The sentinel entry is never offered. The same text always
+/// gives the same answer. Allocates nothing but the result.
 [[nodiscard]] std::vector<int> suggestItems(std::u16string_view text, std::size_t limit);
 
 } // namespace vekkiro
