@@ -49,6 +49,8 @@ private Q_SLOTS:
     void downAndEnterFillTheBoxAndOnlyTheButtonSearches();
     void keysOnTheOpenList_data();
     void keysOnTheOpenList();
+    void downOpensTheClosedListForTheText_data();
+    void downOpensTheClosedListForTheText();
     void aClickOnTheButtonClosesTheListAndSearchesAtOnce();
     void aClickOnARowTakesIt();
     void preEditOpensNothingItsCommitDoes();
@@ -140,6 +142,36 @@ void SuggestionsTest::keysOnTheOpenList() {
     QCOMPARE(picture->shownPicture(), std::nullopt);
 }
 
+void SuggestionsTest::downOpensTheClosedListForTheText_data() {
+    QTest::addColumn<bool>("bySearch");
+    QTest::newRow("closed by escape") << false;
+    QTest::newRow("closed by a search") << true;
+}
+
+void SuggestionsTest::downOpensTheClosedListForTheText() {
+    QFETCH(bool, bySearch);
+    // Initials, as typed without an input method: the list leads to the name.
+    QTest::keyClicks(box, QStringLiteral("kch"));
+    QCOMPARE(rows().value(0), QStringLiteral("快餐盒"));
+    if (bySearch) {
+        QTest::mouseClick(window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1")),
+                          Qt::LeftButton);
+        QCOMPARE(picture->shownPicture(), std::optional(PictureId::NotFound));
+        box->setFocus();
+    } else {
+        QTest::keyClick(box, Qt::Key_Escape);
+    }
+    QVERIFY(!list->isVisible());
+
+    QTest::keyClick(box, Qt::Key_Down);
+    QVERIFY(list->isVisible());
+    QCOMPARE(rows().value(0), QStringLiteral("快餐盒"));
+    QVERIFY(!list->currentIndex().isValid());
+    QCOMPARE(box->text(), QStringLiteral("kch"));
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(list->currentIndex().row(), 0);
+}
+
 void SuggestionsTest::aClickOnTheButtonClosesTheListAndSearchesAtOnce() {
     commit(QStringLiteral("垃圾桶"));
     QVERIFY(list->isVisible());
@@ -171,6 +203,7 @@ void SuggestionsTest::noListWithoutSuggestionsOrFocus_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("no name contains it") << QStringLiteral("不存在的东西");
     QTest::newRow("spaces") << QStringLiteral("  ");
+    QTest::newRow("punctuation") << QStringLiteral("。，、！");
 }
 
 void SuggestionsTest::noListWithoutSuggestionsOrFocus() {

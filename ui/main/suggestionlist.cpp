@@ -193,8 +193,13 @@ void SuggestionList::moveSelection(int step) {
 }
 
 bool SuggestionList::handleBoxKey(int key) {
-    if (!isVisible())
-        return false;
+    // Down asks for the list again once Escape or a search has closed it.
+    if (!isVisible()) {
+        if (key != Qt::Key_Down || !m_box)
+            return false;
+        updateForText(m_box->text());
+        return isVisible();
+    }
     switch (key) {
     case Qt::Key_Down:
         moveSelection(1);
