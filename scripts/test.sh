@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what the tests need, then builds and runs every test: the development build, the
-# sanitizer build, the optimised build (faults that only optimisation shows), a bounded run of
-# the lookup's fuzzer, and the Windows build under Wine (its first run builds Qt for Windows,
+# sanitizer build, the optimised build (faults that only optimisation shows), bounded runs of
+# the lookup's and the suggestions' fuzzers, and the Windows build under Wine (its first run builds Qt for Windows,
 # about 30 minutes). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,13 +20,17 @@ for preset in dev asan relwithdebinfo; do
     ctest --preset "$preset" -j "$jobs"
 done
 
-echo "== fuzz: a million inputs into the lookup"
+echo "== fuzz: a million inputs into the lookup, 200,000 into the suggestions"
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 corpus=$(mktemp -d)
+mkdir "$corpus/classify" "$corpus/suggest"
 trap 'rm -rf "$corpus"' EXIT
 build/fuzz/fuzz/classify_fuzzer -runs=1000000 -max_len=262144 -print_final_stats=1 \
-    "$corpus" fuzz/corpus
+    "$corpus/classify" fuzz/corpus
+# Each input asks for two lists over the whole catalogue: fewer runs in about the same time.
+build/fuzz/fuzz/suggest_fuzzer -runs=200000 -max_len=4096 -print_final_stats=1 \
+    "$corpus/suggest" fuzz/corpus
 
 echo "== windows: cross-build, package, test under Wine"
 scripts/build-windows.sh
