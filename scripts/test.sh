@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what the tests need, then builds and runs every test: the development build, the
 # sanitizer build, the optimised build (faults that only optimisation shows), bounded runs of
-# the lookup's and the suggestions' fuzzers, and the Windows build under Wine (its first run builds Qt for Windows,
-# about 30 minutes). Exits non-zero on any failure.
+# the lookup's and the suggestions' fuzzers, and the Windows build under Wine (its first run
+# builds Qt for Windows, about 30 minutes). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
