@@ -43,6 +43,8 @@ dpkg-deb -x "$deb" "$work/root"
 if [[ $(readelf -d "$work/root/usr/bin/vekkiro") =~ RPATH|RUNPATH ]]; then
     fail "the installed program carries a library search path"
 fi
+grep -q "Unicode Han Database" "$work/root/usr/share/doc/vekkiro/copyright" ||
+    fail "the copyright does not name the Unicode data the suggestion tables come from"
 if grep -rqaF "$build" "$work/root"; then
     fail "the package mentions the build folder $build"
 fi
