@@ -1,6 +1,6 @@
 // The page of all classifiable items in a real browser (Debian's Chromium, headless): the four
-// sections and their counts, the filter as a user types, a filter given in the address, and
-// the full list when JavaScript is off.
+// sections and their counts, the filter as a user types (names, pinyin, initials, traditional
+// characters), a filter given in the address, and the full list when JavaScript is off.
 //   node page_test.mjs <qbljfl.html> [screenshot.png]
 import { chromium } from "playwright-core";
 import { pathToFileURL } from "node:url";
@@ -60,6 +60,23 @@ try {
   check((await page.textContent("#count")).includes("7 / 1547"), "the count of matches shows");
   check(new URL(page.url()).hash === "#q=" + encodeURIComponent("电池"),
         "the address records the filter");
+  const visibleNames = (p) => p.$$eval("li", (l) => l.filter((e) => !e.hidden).map((e) => e.textContent));
+  for (const [typed, what] of [["dianchi", "pinyin"], ["Dian Chi", "pinyin with a capital and a space"],
+                               ["dian'chi", "pinyin with an apostrophe"], ["電池", "traditional characters"]]) {
+    await page.fill("#q", typed);
+    same(await visibleCounts(page),
+         [["可回收物", 0], ["厨余垃圾", 0], ["其他垃圾", 6], ["有害垃圾", 1]],
+         `${what} (${typed}) finds the same names as 电池`);
+  }
+  for (const [typed, name, what] of [["kch", "快餐盒", "initials"], ["kuaican", "快餐盒", "the first syllables"],
+                                     ["xietang", "血糖试纸", "another reading of a character"],
+                                     ["lvzhi", "滤纸", "ü typed as v"], ["ph", "PH试纸", "letters in either case"],
+                                     ["衛生紙", "卫生纸", "a name in traditional characters"]]) {
+    await page.fill("#q", typed);
+    check((await visibleNames(page)).includes(name), `${what}: ${typed} shows ${name}`);
+  }
+  await page.fill("#q", "hello");
+  same((await visibleCounts(page)).map((c) => c[1]), [0, 0, 0, 0], "an English word shows nothing");
   await page.fill("#q", "");
   same((await visibleCounts(page)).map((c) => c[1]), [30, 602, 905, 10], "clearing the box shows all");
 

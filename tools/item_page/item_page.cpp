@@ -5,6 +5,7 @@
 #include "html_text.h"
 
 #include <vekkiro/classification.h>
+#include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
 
 #include <array>
@@ -75,7 +76,7 @@ footer { max-width: 1100px; margin: 0 auto; padding: 0 16px 24px; color: var(--m
 <p>Vekkiro 能分类的全部 <strong>@TOTAL@</strong> 种垃圾。在程序中输入与下面完全相同的名称，即可看到它属于哪一类。</p>
 <div class="filter" id="filter" hidden>
 <label for="q">筛选</label>
-<input id="q" type="search" autocomplete="off" placeholder="输入垃圾名称，如：电池" aria-describedby="count">
+<input id="q" type="search" autocomplete="off" placeholder="名称、拼音或首字母，如：电池、dianchi、dc" aria-describedby="count">
 <span id="count" aria-live="polite"></span>
 </div>
 </header>
@@ -93,13 +94,69 @@ constexpr std::string_view tail = R"(</main>
   var sections = Array.prototype.slice.call(document.querySelectorAll("section"));
   var total = document.querySelectorAll("section li").length;
 
+  // Traditional characters and their simplified forms, in pairs, for those the names use.
+  var simplified = {};
+  var pairs = "@SIMPLIFIED@";
+  for (var p = 0; p < pairs.length; p += 2) simplified[pairs[p]] = pairs[p + 1];
+
+  // The text as the names are written: no spaces or apostrophes, half-width, simplified.
+  function folded(query) {
+    return query.replace(/[\s'\u2019]/g, "").replace(/[\uFF01-\uFF5E]/g, function (c) {
+      return String.fromCharCode(c.charCodeAt(0) - 0xFEE0);
+    }).replace(/./g, function (c) { return simplified[c] || c; });
+  }
+
+  // Whether letters spell a name's characters from `start` on, all of the letters used: each
+  // character by one of its readings (data-py: readings split by "/", characters by spaces),
+  // the last one perhaps unfinished; with `cut`, any reading may be cut short, as initials are.
+  function spells(readings, start, letters, cut) {
+    var places = [0];
+    for (var at = start; at < readings.length && places.length > 0; at++) {
+      var next = [];
+      for (var k = 0; k < places.length; k++) {
+        var from = places[k];
+        var syllables = readings[at];
+        for (var s = 0; s < syllables.length; s++) {
+          var syllable = syllables[s];
+          var n = 0;
+          while (n < syllable.length && from + n < letters.length &&
+                 (letters[from + n] === syllable[n] ||
+                  (syllable[n] === "v" && letters[from + n] === "u"))) n++;
+          if (n === 0) continue;
+          if (from + n === letters.length) return true;
+          if (n === syllable.length && next.indexOf(from + n) === -1) next.push(from + n);
+          for (var m = 1; cut && m <= n && m < syllable.length; m++)
+            if (next.indexOf(from + m) === -1) next.push(from + m);
+        }
+      }
+      places = next;
+    }
+    return false;
+  }
+
+  // A name matches when it holds the text, or when the text, all letters, spells part of it
+  // in pinyin or its start in initials ("kch": 快餐盒).
+  function matches(item, text, letters) {
+    if (item.textContent.toLowerCase().indexOf(text) !== -1) return true;
+    if (letters === "") return false;
+    var readings = item.getAttribute("data-py").split(" ").map(function (r) {
+      return r.split("/");
+    });
+    if (spells(readings, 0, letters, true)) return true;
+    for (var start = 1; start < readings.length; start++)
+      if (spells(readings, start, letters, false)) return true;
+    return false;
+  }
+
   function apply(query) {
     var shown = 0;
+    var text = folded(query).toLowerCase();
+    var letters = /^[a-z0-9]*[a-z][a-z0-9]*$/.test(text) ? text : "";
     sections.forEach(function (section) {
       var items = section.querySelectorAll("li");
       var inSection = 0;
       for (var i = 0; i < items.length; i++) {
-        var match = query === "" || items[i].textContent.indexOf(query) !== -1;
+        var match = query === "" || matches(items[i], text, letters);
         items[i].hidden = !match;
         if (match) inSection++;
       }
@@ -137,6 +194,36 @@ constexpr std::string_view tail = R"(</main>
 </html>
 )";
 
+void replace(std::string& text, std::string_view marker, const std::string& by) {
+    text.replace(text.find(marker), marker.size(), by);
+}
+
+// An ideograph as UTF-8 (it needs no escaping in the page's script).
+std::string utf8(char16_t unit) {
+    return vekkiro::escapedHtml(std::u16string_view(&unit, 1));
+}
+
+// A name's readings for the page's filter: characters apart by spaces, a character's readings
+// by "/"; a letter or digit stands for itself, in lower case.
+std::string readingsOf(std::u16string_view name) {
+    std::string readings;
+    for (const char16_t unit : name) {
+        if (!readings.empty())
+            readings += ' ';
+        if (unit < 0x80) {
+            readings += static_cast<char>(unit >= u'A' && unit <= u'Z' ? unit + 32 : unit);
+            continue;
+        }
+        const vekkiro::Pinyin pinyin = vekkiro::pinyinOf(unit);
+        for (std::size_t k = 0; k < pinyin.size(); ++k) {
+            if (k > 0)
+                readings += '/';
+            readings += pinyin[k];
+        }
+    }
+    return readings;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -157,8 +244,7 @@ int main(int argc, char* argv[]) {
     }
 
     std::string page(head);
-    const std::string marker = "@TOTAL@";
-    page.replace(page.find(marker), marker.size(), std::to_string(total));
+    replace(page, "@TOTAL@", std::to_string(total));
     for (std::size_t s = 0; s < sections.size(); ++s) {
         const std::string label(vekkiro::binLabel(sections[s].category));
         page += "<section id=\"" + std::string(sections[s].id) +
@@ -167,10 +253,16 @@ int main(int argc, char* argv[]) {
         page += "<h2 id=\"h-" + std::string(sections[s].id) + "\">" + label + "<span class=\"n\">" +
                 std::to_string(names[s].size()) + "</span></h2>\n<ul>\n";
         for (const auto name : names[s])
-            page += "<li>" + vekkiro::escapedHtml(name) + "</li>\n";
+            page += "<li data-py=\"" + readingsOf(name) + "\">" + vekkiro::escapedHtml(name) +
+                    "</li>\n";
         page += "</ul>\n<p class=\"none\" hidden>没有匹配的" + label + "。</p>\n</section>\n";
     }
-    page += tail;
+    std::string pairs;
+    for (const vekkiro::Simplification& pair : vekkiro::simplifications())
+        pairs += utf8(pair.traditional) + utf8(pair.simplified);
+    std::string script(tail);
+    replace(script, "@SIMPLIFIED@", pairs);
+    page += script;
 
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out << page;
