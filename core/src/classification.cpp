@@ -3,6 +3,7 @@
 #include <vekkiro/classification.h>
 #include <vekkiro/item_catalogue.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vekkiro {
@@ -66,14 +67,20 @@ std::string_view binLabel(Category category) noexcept {
 
 LookupOutcome classifyItem(std::u16string_view text) noexcept {
     // A plain scan in position order: at this size it beats any index, and the first equal
-    // entry is the only one because no name occurs twice.
-    int position = ItemCatalogue::firstPosition;
-    for (const std::u16string_view name : detail::catalogueEntries) {
-        if (name == text) {
-            const auto category = categoryOfValidPosition(position);
-            return category ? outcomeFor(*category) : LookupOutcome::NoChange;
-        }
-        ++position;
+    // entry is the only one because no name occurs twice. It runs over the entries' keys
+    // (length and first unit), which sit together and rarely match, so the loop's one branch
+    // is predictable; comparing the names themselves would follow a pointer per name, and a
+    // third of them share a text's length.
+    const std::uint32_t key = detail::lookupKey(text);
+    const auto& keys = detail::catalogueKeys;
+    for (auto at = std::find(keys.begin(), keys.end(), key); at != keys.end();
+         at = std::find(at + 1, keys.end(), key)) {
+        const auto index = static_cast<std::size_t>(at - keys.begin());
+        if (detail::catalogueEntries[index] != text)
+            continue;
+        const auto category =
+            categoryOfValidPosition(ItemCatalogue::firstPosition + static_cast<int>(index));
+        return category ? outcomeFor(*category) : LookupOutcome::NoChange;
     }
     return LookupOutcome::NotFound;
 }

@@ -5,7 +5,7 @@
 namespace vekkiro::detail {
 
 // clang-format off
-constinit const std::array<std::u16string_view, ItemCatalogue::size> catalogueEntries = {
+constexpr std::array<std::u16string_view, ItemCatalogue::size> catalogueEntries = {
     // 1–602: kitchen waste
     u"鲜花", u"残枝落叶", u"剩饭", u"螃蟹", u"水果", // 1
     u"牛奶", u"废弃食用油", u"动物尸体", u"食品添加剂", u"橘子皮", // 6
@@ -324,5 +324,12 @@ constinit const std::array<std::u16string_view, ItemCatalogue::size> catalogueEn
     u"更多", // 1548
 };
 // clang-format on
+
+constinit const std::array<std::uint32_t, ItemCatalogue::size> catalogueKeys = [] {
+    std::array<std::uint32_t, ItemCatalogue::size> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i] = lookupKey(catalogueEntries[i]);
+    return keys;
+}();
 
 } // namespace vekkiro::detail
