@@ -1,8 +1,10 @@
-// Time of one classifyItem call at the best and worst places of the scan, and of one
-// suggestItems call at its worst, with the number of heap allocations per call beside each.
+// Time of one classifyItem call at the best and worst places of the scan, and of suggestItems
+// for the texts that make it work hardest, with the number of heap allocations per call beside
+// each and the size of the suggestions' tables.
 #include "allocation_counter.h"
 
 #include <vekkiro/classification.h>
+#include <vekkiro/hanzi.h>
 #include <vekkiro/suggestions.h>
 
 #include <benchmark/benchmark.h>
@@ -26,19 +28,37 @@ BENCHMARK_CAPTURE(classify, not_found_short, std::u16string(u"手机"));
 BENCHMARK_CAPTURE(classify, not_found_14_units, std::u16string(u"带有婴儿便便的尿不湿和纸尿布"));
 BENCHMARK_CAPTURE(classify, not_found_100000_units, std::u16string(100000, u'池'));
 
-// The list under the search box asks for 8; a one-character text that many names contain
-// makes the most insertions, the longest text the box takes the longest scan of each name.
+// The list under the search box asks for 8. One letter is read as the start of every syllable
+// it begins, a few letters as initials too; a one-character Chinese text is held by many names;
+// texts between one and four times a name's length try every kind of match, sound-alikes
+// included; the longest texts the list reads, and the longest the box takes.
 void suggest(benchmark::State& state, const std::u16string& text) {
     const long before = allocationCount();
     for (auto _ : state)
         benchmark::DoNotOptimize(vekkiro::suggestItems(text, 8));
     state.counters["allocs_per_call"] = benchmark::Counter(
         static_cast<double>(allocationCount() - before) / static_cast<double>(state.iterations()));
+    state.counters["table_bytes"] = static_cast<double>(vekkiro::hanziTableBytes());
 }
 
-BENCHMARK_CAPTURE(suggest, the_commonest_unit_in_114_names, std::u16string(u"纸"));
-BENCHMARK_CAPTURE(suggest, ascii_letter_folded, std::u16string(u"b"));
+BENCHMARK_CAPTURE(suggest, one_letter_s, std::u16string(u"s"));
+BENCHMARK_CAPTURE(suggest, one_letter_z, std::u16string(u"z"));
+BENCHMARK_CAPTURE(suggest, initials_zh, std::u16string(u"zh"));
+BENCHMARK_CAPTURE(suggest, initials_kch, std::u16string(u"kch"));
+BENCHMARK_CAPTURE(suggest, pinyin_xiangjiaopi, std::u16string(u"xiangjiaopi"));
+BENCHMARK_CAPTURE(suggest, pinyin_64_letters, std::u16string(64, u'a'));
+BENCHMARK_CAPTURE(suggest, pinyin_64_letters_zh,
+                  std::u16string(32, u'z') + std::u16string(32, u'h'));
+BENCHMARK_CAPTURE(suggest, the_commonest_character_in_114_names, std::u16string(u"纸"));
+BENCHMARK_CAPTURE(suggest, sound_alike, std::u16string(u"牙高"));
+BENCHMARK_CAPTURE(suggest, word_between, std::u16string(u"一次性的纸杯"));
+BENCHMARK_CAPTURE(suggest, sentence_14, std::u16string(u"带有婴儿便便的尿不湿和纸尿布"));
+BENCHMARK_CAPTURE(suggest, sentence_28,
+                  std::u16string(u"带有婴儿便便的尿不湿和纸尿布带有婴儿便便的尿不湿和纸尿布"));
+BENCHMARK_CAPTURE(suggest, traditional_64, std::u16string(64, u'紙'));
 BENCHMARK_CAPTURE(suggest, longest_text_32767_units, std::u16string(32767, u'池'));
+BENCHMARK_CAPTURE(suggest, longest_text_32767_spaces_then_a_name,
+                  std::u16string(32765, u' ') + u"电池");
 
 } // namespace
 

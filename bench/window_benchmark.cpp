@@ -5,6 +5,7 @@
 //   window_benchmark            runs every kind of child, several times each, and prints figures
 //   window_benchmark --child bare|shape|vekkiro|searches
 //
+// The "searches" child also times a keystroke to the suggestion list's repainted frame.
 // A child prints the monotonic clock at its first painted frame and its peak resident memory;
 // the parent, which started the clock before starting the child, takes the difference, so the
 // figure includes loading the program and its libraries.
@@ -13,9 +14,12 @@
 #include "mainwindow.h"
 #include "pictures.h"
 #include "process_memory.h"
+#include "suggestionlist.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -75,6 +79,11 @@ void click(QWidget* target) {
     QCoreApplication::sendEvent(target, &release);
 }
 
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The references: the same client size, and for "shape" everything but the picture.
 int runReference(bool sameShape) {
     QMainWindow window;
@@ -106,6 +115,53 @@ void idle(int ms) {
     timer.start();
     while (timer.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// The last keystroke of a text, as the box gets it: a letter typed, or Chinese committed by an
+// input method.
+void type(QLineEdit* box, const QString& text) {
+    if (text.back().unicode() < 0x80) {
+        const auto key = static_cast<Qt::Key>(Qt::Key_A + (text.back().toLower().unicode() - 'a'));
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text.back());
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text.back());
+        QCoreApplication::sendEvent(box, &press);
+        QCoreApplication::sendEvent(box, &release);
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(text.back());
+    QCoreApplication::sendEvent(box, &commit);
+}
+
+// Keystroke to the suggestion list's repainted frame, each after a second of idle: the box holds
+// all but the text's last character, then that character is typed.
+void timeKeystrokes(QLineEdit* box, vekkiro::SuggestionList* list) {
+    box->window()->activateWindow();
+    box->setFocus();
+    const QStringList texts = {QStringLiteral("s"),          QStringLiteral("z"),
+                               QStringLiteral("zh"),         QStringLiteral("kch"),
+                               QStringLiteral("kuaicanhe"),  QStringLiteral("xiangjiaopi"),
+                               QStringLiteral("纸"),         QStringLiteral("电池"),
+                               QStringLiteral("一次性的纸杯"), QStringLiteral("牙高")};
+    std::vector<double> times;
+    for (const QString& text : texts) {
+        list->dismiss();
+        box->setText(text.chopped(1));
+        idle(1000);
+        const long long start = nowNs();
+        type(box, text);
+        if (!list->isVisible()) {
+            std::printf("keystroke %s: the list did not open\n", qPrintable(text));
+            continue;
+        }
+        waitForFrame(list->viewport());
+        const double ms = static_cast<double>(nowNs() - start) / 1e6;
+        std::printf("keystroke %s %.3f\n", qPrintable(text), ms);
+        times.push_back(ms);
+    }
+    if (!times.empty())
+        std::printf("keystroke-median %.3f\nkeystroke-max %.3f\n", median(times),
+                    *std::max_element(times.begin(), times.end()));
 }
 
 int runVekkiro(bool searches) {
@@ -147,6 +203,7 @@ int runVekkiro(bool searches) {
     std::printf("click-later-median %.3f\nclick-later-max %.3f\nrss-after-1000-searches %ld "
                 "KiB\n",
                 later[later.size() / 2], later.back(), vekkiro::testing::processMemoryKiB("VmRSS"));
+    timeKeystrokes(text, window.findChild<vekkiro::SuggestionList*>());
     return 0;
 }
 
@@ -182,11 +239,6 @@ ChildRun runOnce(const QString& kind) {
         }
     }
     return run;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
@@ -228,7 +280,7 @@ int main(int argc, char* argv[]) {
     std::printf("%-30s %9.0f %9.0f %9.0f %11.2fx %+10.1f MiB\n", "peak RSS at first frame (KiB)",
                 bareRss, shapeRss, ownRss, ownRss / bareRss, (ownRss - shapeRss) / 1024.0);
     const ChildRun searches = runOnce(QStringLiteral("searches"));
-    std::printf("\nclick to repainted frame (ms), after 1 s idle:\n%s",
+    std::printf("\nclick, then keystroke, to repainted frame (ms), after 1 s idle:\n%s",
                 searches.output.mid(searches.output.indexOf("click-first")).constData());
     return 0;
 }
