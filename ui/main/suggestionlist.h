@@ -60,6 +60,7 @@ private:
 
     QPointer<QLineEdit> m_box;
     SuggestionModel m_model;
+    bool m_nativeWindowRequested = false;
 };
 
 } // namespace vekkiro
