@@ -10,11 +10,11 @@
 // the parent, which started the clock before starting the child, takes the difference, so the
 // figure includes loading the program and its libraries.
 #include "chinesefonts.h"
-#include "clickablelabel.h"
 #include "mainwindow.h"
 #include "pictures.h"
 #include "process_memory.h"
 #include "suggestionlist.h"
+#include "textbutton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -138,11 +138,11 @@ void type(QLineEdit* box, const QString& text) {
 void timeKeystrokes(QLineEdit* box, vekkiro::SuggestionList* list) {
     box->window()->activateWindow();
     box->setFocus();
-    const QStringList texts = {QStringLiteral("s"),          QStringLiteral("z"),
-                               QStringLiteral("zh"),         QStringLiteral("kch"),
-                               QStringLiteral("kuaicanhe"),  QStringLiteral("xiangjiaopi"),
-                               QStringLiteral("纸"),         QStringLiteral("电池"),
-                               QStringLiteral("一次性的纸杯"), QStringLiteral("牙高")};
+    const QStringList texts = {
+        QStringLiteral("s"),   QStringLiteral("z"),         QStringLiteral("zh"),
+        QStringLiteral("kch"), QStringLiteral("kuaicanhe"), QStringLiteral("xiangjiaopi"),
+        QStringLiteral("纸"),  QStringLiteral("电池"),      QStringLiteral("一次性的纸杯"),
+        QStringLiteral("牙高")};
     std::vector<double> times;
     for (const QString& text : texts) {
         list->dismiss();
@@ -179,17 +179,17 @@ int runVekkiro(bool searches) {
     idle(1000);
     // Searches through every answer, timed from the click to the repainted frame: the first
     // round shows each answer for the first time, then 1,000 searches in all.
-    auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* label = window.findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1"));
+    auto* searchBox = window.findChild<QLineEdit*>(QStringLiteral("searchBox"));
+    auto* searchButton = window.findChild<vekkiro::TextButton*>(QStringLiteral("searchButton"));
     auto* picture = window.findChild<QWidget*>(QStringLiteral("picture"));
     const QStringList texts = {QStringLiteral("塑料瓶"), QStringLiteral("鲜花"),
                                QStringLiteral("卫生纸"), QStringLiteral("电池"), QString()};
     std::vector<double> later;
     for (int round = 0; round < 200; ++round) {
         for (const QString& t : texts) {
-            text->setText(t);
+            searchBox->setText(t);
             const long long start = nowNs();
-            click(label);
+            click(searchButton);
             waitForFrame(picture);
             const double ms = static_cast<double>(nowNs() - start) / 1e6;
             if (round == 0)
@@ -203,7 +203,7 @@ int runVekkiro(bool searches) {
     std::printf("click-later-median %.3f\nclick-later-max %.3f\nrss-after-1000-searches %ld "
                 "KiB\n",
                 later[later.size() / 2], later.back(), vekkiro::testing::processMemoryKiB("VmRSS"));
-    timeKeystrokes(text, window.findChild<vekkiro::SuggestionList*>());
+    timeKeystrokes(searchBox, window.findChild<vekkiro::SuggestionList*>());
     return 0;
 }
 

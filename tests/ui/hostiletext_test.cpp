@@ -1,9 +1,9 @@
 // Text nobody types on purpose, delivered through the real window by keyboard, input method
 // and clipboard: each must end in the picture that answers what the box then holds (for all of
 // these, the cannot-classify picture), never in a crash.
-#include "clickablelabel.h"
 #include "mainwindow.h"
 #include "picturearea.h"
+#include "textbutton.h"
 
 #include <vekkiro/classification.h>
 
@@ -28,17 +28,17 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<vekkiro::MainWindow> window;
-    QLineEdit* text1 = nullptr;
-    vekkiro::ClickableLabel* label1 = nullptr;
+    QLineEdit* searchBox = nullptr;
+    vekkiro::TextButton* searchButton = nullptr;
     vekkiro::PictureArea* picture = nullptr;
 
     void search() {
-        QTest::mouseClick(label1, Qt::LeftButton);
+        QTest::mouseClick(searchButton, Qt::LeftButton);
         QCoreApplication::processEvents();
     }
     // The picture that answers whatever the box holds now.
     std::optional<PictureId> answerForBox() const {
-        const QString text = text1->text();
+        const QString text = searchBox->text();
         return vekkiro::pictureForOutcome(vekkiro::classifyItem(
             std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()))));
     }
@@ -48,11 +48,11 @@ void HostileTextTest::init() {
     window = std::make_unique<vekkiro::MainWindow>();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    text1 = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    label1 = window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1"));
+    searchBox = window->findChild<QLineEdit*>(QStringLiteral("searchBox"));
+    searchButton = window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton"));
     picture = window->findChild<vekkiro::PictureArea*>(QStringLiteral("picture"));
-    QVERIFY(text1 && label1 && picture);
-    text1->setFocus();
+    QVERIFY(searchBox && searchButton && picture);
+    searchBox->setFocus();
 }
 
 void HostileTextTest::cleanup() {
@@ -77,8 +77,8 @@ void HostileTextTest::pastedTextGetsTheNotFoundPicture_data() {
 void HostileTextTest::pastedTextGetsTheNotFoundPicture() {
     QFETCH(QString, pasted);
     QGuiApplication::clipboard()->setText(pasted);
-    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(text1->text().size() <= text1->maxLength());
+    QTest::keyClick(searchBox, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(searchBox->text().size() <= searchBox->maxLength());
     search();
     QCOMPARE(picture->shownPicture(), answerForBox());
     QCOMPARE(picture->shownPicture(), PictureId::NotFound);
@@ -88,22 +88,22 @@ void HostileTextTest::aLongCommittedTextIsCappedAndStillAnswered() {
     // An input method can commit any amount at once; the box keeps at most its maximum.
     QInputMethodEvent commit;
     commit.setCommitString(QString(32767, QChar(u'瓶')) + QStringLiteral("塑料"));
-    QCoreApplication::sendEvent(text1, &commit);
-    QCOMPARE(text1->text().size(), 32767);
+    QCoreApplication::sendEvent(searchBox, &commit);
+    QCOMPARE(searchBox->text().size(), 32767);
     search();
     QCOMPARE(picture->shownPicture(), PictureId::NotFound);
-    QTest::keyClicks(text1, QStringLiteral("x"));
+    QTest::keyClicks(searchBox, QStringLiteral("x"));
     search();
     QCOMPARE(picture->shownPicture(), PictureId::NotFound);
 }
 
 void HostileTextTest::pastingAfterACatalogueNameMakesItUnknown() {
-    text1->setText(QStringLiteral("电池"));
+    searchBox->setText(QStringLiteral("电池"));
     search();
     QCOMPARE(picture->shownPicture(), PictureId::HazardousWaste);
-    text1->end(false);
+    searchBox->end(false);
     QGuiApplication::clipboard()->setText(QStringLiteral("\u2060"));
-    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(searchBox, Qt::Key_V, Qt::ControlModifier);
     search();
     QCOMPARE(picture->shownPicture(), answerForBox());
     QCOMPARE(picture->shownPicture(), PictureId::NotFound);

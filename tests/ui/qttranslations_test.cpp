@@ -2,9 +2,9 @@
 // the buttons of the About window's message box are Chinese like everything else, whatever the
 // system's language; without the translations they stay English and nothing fails.
 #include "aboutwindow.h"
-#include "clickablelabel.h"
 #include "mainwindow.h"
 #include "qttranslations.h"
+#include "textbutton.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,7 +23,7 @@ namespace {
 // The texts of the search box's context menu, without access keys and shortcuts.
 QStringList contextMenuTexts() {
     vekkiro::MainWindow window;
-    auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("searchBox"));
     const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
     QStringList texts;
     for (const QAction* action : menu->actions()) {
@@ -88,7 +88,7 @@ void QtTranslationsTest::messageBoxButtonIsChinese() {
     vekkiro::AboutWindow about(QUrl::fromLocalFile(dir.filePath(QStringLiteral("missing.html"))));
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QTest::mouseClick(about.findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label2")),
+    QTest::mouseClick(about.findChild<vekkiro::TextButton*>(QStringLiteral("itemPageLink")),
                       Qt::LeftButton);
     QTRY_COMPARE(about.findChildren<QMessageBox*>().size(), 1);
     const QMessageBox* box = about.findChildren<QMessageBox*>().constFirst();

@@ -1,9 +1,9 @@
 // Ten thousand searches through the real window, cycling through every answer, the sentinel
 // and the empty box: the process must not keep what it no longer shows.
-#include "clickablelabel.h"
 #include "mainwindow.h"
 #include "picturearea.h"
 #include "process_memory.h"
+#include "textbutton.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -21,10 +21,10 @@ void SoakTest::tenThousandSearchesKeepResidentMemoryFlat() {
     vekkiro::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* label = window.findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1"));
+    auto* searchBox = window.findChild<QLineEdit*>(QStringLiteral("searchBox"));
+    auto* searchButton = window.findChild<vekkiro::TextButton*>(QStringLiteral("searchButton"));
     auto* picture = window.findChild<vekkiro::PictureArea*>(QStringLiteral("picture"));
-    QVERIFY(text && label && picture);
+    QVERIFY(searchBox && searchButton && picture);
 
     const QStringList texts = {QStringLiteral("塑料瓶"),      QStringLiteral("鲜花"),
                                QStringLiteral("卫生纸"),      QStringLiteral("电池"),
@@ -32,8 +32,8 @@ void SoakTest::tenThousandSearchesKeepResidentMemoryFlat() {
                                QStringLiteral("不知道的东西")};
     const auto searchRound = [&](int count) {
         for (int i = 0; i < count; ++i) {
-            text->setText(texts[i % texts.size()]);
-            QTest::mouseClick(label, Qt::LeftButton);
+            searchBox->setText(texts[i % texts.size()]);
+            QTest::mouseClick(searchButton, Qt::LeftButton);
             picture->repaint();
         }
     };

@@ -1,9 +1,9 @@
 // The list of names under the search box, driven through the box as a user would: it helps to
 // find the exact name and fills the box, but only "搜分类" searches.
-#include "clickablelabel.h"
 #include "mainwindow.h"
 #include "picturearea.h"
 #include "suggestionlist.h"
+#include "textbutton.h"
 
 #include <QAbstractItemModel>
 #include <QInputMethodEvent>
@@ -62,7 +62,7 @@ void SuggestionsTest::init() {
     window = std::make_unique<vekkiro::MainWindow>();
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    box = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    box = window->findChild<QLineEdit*>(QStringLiteral("searchBox"));
     list = window->findChild<SuggestionList*>();
     picture = window->findChild<vekkiro::PictureArea*>();
     QVERIFY(box && list && picture);
@@ -78,7 +78,7 @@ void SuggestionsTest::typingOpensTheListWithTheExactNameFirst() {
     QVERIFY(!list->currentIndex().isValid());
     // Directly under the box, at least as wide, and below the button.
     const QRect boxOnScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
-    const QWidget* button = window->findChild<QWidget*>(QStringLiteral("Label1"));
+    const QWidget* button = window->findChild<QWidget*>(QStringLiteral("searchButton"));
     const QRect buttonOnScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
     QCOMPARE(list->x(), boxOnScreen.x());
     QVERIFY(list->y() > boxOnScreen.bottom());
@@ -111,7 +111,7 @@ void SuggestionsTest::downAndEnterFillTheBoxAndOnlyTheButtonSearches() {
     QVERIFY(!list->isVisible());
     QCOMPARE(picture->shownPicture(), std::nullopt);
 
-    QTest::mouseClick(window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1")),
+    QTest::mouseClick(window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton")),
                       Qt::LeftButton);
     QCOMPARE(picture->shownPicture(), std::optional(PictureId::OtherWaste));
 }
@@ -154,7 +154,7 @@ void SuggestionsTest::downOpensTheClosedListForTheText() {
     QTest::keyClicks(box, QStringLiteral("kch"));
     QCOMPARE(rows().value(0), QStringLiteral("快餐盒"));
     if (bySearch) {
-        QTest::mouseClick(window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1")),
+        QTest::mouseClick(window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton")),
                           Qt::LeftButton);
         QCOMPARE(picture->shownPicture(), std::optional(PictureId::NotFound));
         box->setFocus();
@@ -175,7 +175,7 @@ void SuggestionsTest::downOpensTheClosedListForTheText() {
 void SuggestionsTest::aClickOnTheButtonClosesTheListAndSearchesAtOnce() {
     commit(QStringLiteral("垃圾桶"));
     QVERIFY(list->isVisible());
-    QTest::mouseClick(window->findChild<vekkiro::ClickableLabel*>(QStringLiteral("Label1")),
+    QTest::mouseClick(window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton")),
                       Qt::LeftButton);
     QVERIFY(!list->isVisible());
     QCOMPARE(picture->shownPicture(), std::optional(PictureId::Recyclable));

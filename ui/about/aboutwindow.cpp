@@ -14,17 +14,17 @@ namespace {
 
 constexpr QSize clientSize(271, 112);
 
-// Grows a one-line label, about its vertical centre, to the line height of its font if that is
-// taller. The Chinese fonts found on Linux have far larger ascent and descent than the fonts the
-// window's sizes were made for: in a 17 px label a 12 pt line of 23 px loses its descenders. The
-// text stays where the label's centre puts it.
-void growToFitLine(QLabel* label) {
-    const int lineHeight = QFontMetrics(label->font()).height();
-    const QRect geometry = label->geometry();
+// Grows a one-line label or link, about its vertical centre, to the line height of its font if
+// that is taller. The Chinese fonts found on Linux have far larger ascent and descent than the
+// fonts the window's sizes were made for: in a 17 px label a 12 pt line of 23 px loses its
+// descenders. The text stays where the label's centre puts it.
+void growToFitLine(QWidget* line) {
+    const int lineHeight = QFontMetrics(line->font()).height();
+    const QRect geometry = line->geometry();
     if (lineHeight <= geometry.height())
         return;
     const int extra = lineHeight - geometry.height();
-    label->setGeometry(geometry.adjusted(0, -(extra / 2), 0, extra - extra / 2));
+    line->setGeometry(geometry.adjusted(0, -(extra / 2), 0, extra - extra / 2));
 }
 
 } // namespace
@@ -38,12 +38,13 @@ AboutWindow::AboutWindow(QUrl itemPage, QWidget* parent)
     setFixedSize(clientSize);
 
     const QFont labelFont = songtiFont(12);
-    for (QLabel* label : {ui.Label1_0, ui.Label1_1, ui.Label1_2, static_cast<QLabel*>(ui.Label2)}) {
-        label->setFont(labelFont);
-        growToFitLine(label);
+    for (QWidget* line : std::initializer_list<QWidget*>{ui.applicationLabel, ui.authorLabel,
+                                                         ui.itemPageLabel, ui.itemPageLink}) {
+        line->setFont(labelFont);
+        growToFitLine(line);
     }
 
-    connect(ui.Label2, &ClickableLabel::clicked, this, &AboutWindow::openItemPage);
+    connect(ui.itemPageLink, &QAbstractButton::clicked, this, &AboutWindow::openItemPage);
 }
 
 void AboutWindow::placeCentredOn(const QRect& area) {

@@ -8,7 +8,7 @@
 
 namespace vekkiro {
 
-/// The About window, Form2: names the application and its author, and its link opens the page
+/// The About window: names the application and its author, and its link opens the page
 /// of all classifiable items in the default browser.
 class AboutWindow : public QWidget {
     Q_OBJECT

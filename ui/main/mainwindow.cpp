@@ -19,17 +19,17 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(applicationIcon());
 
     const QFont searchBarFont = heitiFont(18);
-    ui.Text1->setFont(searchBarFont);
-    ui.Label1->setFont(searchBarFont);
+    ui.searchBox->setFont(searchBarFont);
+    ui.searchButton->setFont(searchBarFont);
     // The box must not draw its own focus frame over the picture's green pill.
-    ui.Text1->setAttribute(Qt::WA_MacShowFocusRect, false);
-    ui.Text1->setFocus();
+    ui.searchBox->setAttribute(Qt::WA_MacShowFocusRect, false);
+    ui.searchBox->setFocus();
 
     // Names as the user types; the list only fills the box, it never searches.
-    new SuggestionList(ui.Text1);
+    new SuggestionList(ui.searchBox);
 
-    connect(ui.Label1, &ClickableLabel::clicked, this, &MainWindow::search);
-    connect(ui.gy, &QAction::triggered, this, &MainWindow::showAboutWindow);
+    connect(ui.searchButton, &QAbstractButton::clicked, this, &MainWindow::search);
+    connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAboutWindow);
 
     // Ctrl+Q closes every window, the About window too. Spelt out rather than the platform's
     // Quit key, which Windows does not have.
@@ -51,7 +51,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::search() {
-    const QString text = ui.Text1->text();
+    const QString text = ui.searchBox->text();
     const QStringView view(text);
     const LookupOutcome outcome =
         classifyItem(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));

@@ -9,7 +9,7 @@ namespace vekkiro {
 
 class AboutWindow;
 
-/// The start-up window, Form1: the picture with the search bar drawn into it, and the menu.
+/// The start-up window: the picture with the search bar drawn into it, and the menu.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 

@@ -34,7 +34,8 @@ private:
 /// has suggestions, never takes the keyboard focus or the mouse from the box, and only fills
 /// the box: a search still takes a click on "搜分类". Keys in the box: Down and Up move through
 /// the rows, Enter takes the selected row, Escape closes the list, and Down opens it again for
-/// the box's text. A click on a row takes it; a
+/// the box's text. Not a QCompleter: its popup grabs the mouse, so the first click on "搜分类"
+/// would only close the popup instead of searching. A click on a row takes it; a
 /// click anywhere else closes the list and still reaches what was clicked.
 class SuggestionList : public QListView {
     Q_OBJECT
