@@ -1,11 +1,16 @@
 # Where the installed program differs between platforms. On Linux it follows the usual layout
 # (bin/, share/); a Windows program keeps everything in its own folder, so it runs from wherever
 # it is unpacked: the executable at the top, the page of all items in winpj\ beside it.
+#
+# Whether a window can be opened at all is the one thing the program's entry asks of the
+# platform (VEKKIRO_DISPLAY_SOURCE, in app/).
 if(WIN32)
+    set(VEKKIRO_DISPLAY_SOURCE display_windows.cpp)
     set(VEKKIRO_EXECUTABLE_NAME Vekkiro)
     set(VEKKIRO_PROGRAM_DIR .)
     set(VEKKIRO_ITEM_PAGE_DIR winpj)
 else()
+    set(VEKKIRO_DISPLAY_SOURCE display_unix.cpp)
     set(VEKKIRO_EXECUTABLE_NAME vekkiro)
     set(VEKKIRO_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
     set(VEKKIRO_ITEM_PAGE_DIR ${CMAKE_INSTALL_DATADIR}/vekkiro/winpj)

@@ -1,3 +1,11 @@
+# Every target, the tests' and the fuzzers' too, is built with the sanitizers asked for: a
+# library built without them would hide its faults from the others.
+if(VEKKIRO_SANITIZERS)
+    add_compile_options(-fsanitize=${VEKKIRO_SANITIZERS} -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=${VEKKIRO_SANITIZERS})
+endif()
+
 # vekkiro_configure_target(<target> [STRICT] [QT])
 # Turns on the project's warning set for a target. STRICT adds the conversion warnings that the
 # core library, which has no third-party headers to excuse, must keep clean. QT makes connects

@@ -1,11 +1,15 @@
 # vekkiro_deploy_windows_runtime(<target>)
-# Installs beside the Windows executable everything it needs to run from its own folder on a
+# Installs the Windows executable, with its icon and version record, and beside it everything it
+# needs to run from its own folder on a
 # machine with no Qt and no MinGW: the Qt libraries and the two plugins it loads, the MinGW C
 # and C++ runtime (the Qt libraries import it), a qt.conf that makes Qt look in that folder,
 # Qt's Chinese translations, and the licence texts. The same files go into the build tree's
 # program folder, so the built program runs under Wine as it is.
 function(vekkiro_deploy_windows_runtime target)
     set(program_dir ${CMAKE_BINARY_DIR}/${VEKKIRO_PROGRAM_DIR})
+    # The icon and the version record Windows shows, compiled into the executable.
+    target_sources(${target} PRIVATE ${VEKKIRO_WINDOWS_RC})
+    install(TARGETS ${target} RUNTIME DESTINATION ${VEKKIRO_PROGRAM_DIR})
 
     # The runtime the compiler links against, wherever this compiler keeps it.
     set(runtime_dlls)

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh --test
+scripts/install-deps.sh --bench
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)" --target lookup_benchmark picture_benchmark \
     stored_forms_benchmark window_benchmark >/dev/null

@@ -3,6 +3,8 @@
 # that are missing, so it is cheap to run every time. Works as root, or through sudo otherwise.
 #   install-deps.sh            what building and running the program needs
 #   install-deps.sh --windows  that, plus what building the Windows program needs
+#   install-deps.sh --check    that of the first, plus what scripts/check.sh needs
+#   install-deps.sh --bench    that of the first, plus what scripts/bench.sh needs
 #   install-deps.sh --test     all of that, plus what the tests and checks need
 set -euo pipefail
 
@@ -19,16 +21,20 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     dpkg-dev perl nsis googletest
 )
+# What the quick check (scripts/check.sh) needs beyond the build: the tests' framework and the
+# formatter.
+check_packages=(libgtest-dev clang-format)
 case "${1:-}" in
 --windows) packages+=("${windows_packages[@]}") ;;
+--check) packages+=("${check_packages[@]}") ;;
+# The window benchmark draws on a virtual display.
+--bench) packages+=(xvfb xauth) ;;
 --test)
-    packages+=("${windows_packages[@]}")
+    packages+=("${windows_packages[@]}" "${check_packages[@]}")
     packages+=(
-        libgtest-dev
         xvfb xauth xdotool dbus-daemon
-        binutils-mingw-w64-x86-64
         chromium
-        desktop-file-utils appstream x11-utils dpkg-dev file lintian man-db
+        desktop-file-utils appstream x11-utils file lintian man-db
         clang-14 libclang-rt-14-dev
         wine wine64 xclip imagemagick python3-pefile
     )

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Sets up what the tests need, then builds and runs every test: the development build, the
-# sanitizer build, the optimised build (faults that only optimisation shows), bounded runs of
-# the lookup's and the suggestions' fuzzers, and the Windows build under Wine (its first run
-# builds Qt for Windows, about 30 minutes). Exits non-zero on any failure.
+# Sets up what the tests need, then checks the layout of every C++ source, and builds and runs
+# every test: the development build, the sanitizer build, the optimised build (faults that only
+# optimisation shows), bounded runs of the lookup's and the suggestions' fuzzers, and the
+# Windows build under Wine (its first run builds Qt for Windows, about 30 minutes). Exits
+# non-zero on any failure. While working, scripts/check.sh is the quick check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,8 @@ if [[ ! -d tests/page/node_modules/playwright-core ]]; then
 fi
 
 jobs=$(nproc)
+echo "== format"
+scripts/check-format.sh
 for preset in dev asan relwithdebinfo; do
     echo "== $preset: configure, build, test"
     cmake --preset "$preset" -DVEKKIRO_REQUIRE_ALL_CHECKS=ON
