@@ -3,7 +3,7 @@
 namespace vekkiro {
 
 // Every Windows session has a desktop to show windows on.
-bool displayAvailable() {
+bool displayAvailable(int /*argc*/, const char* const /*argv*/[]) {
     return true;
 }
 

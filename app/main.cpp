@@ -13,9 +13,9 @@
 
 int main(int argc, char* argv[]) {
     // Qt aborts with a long message when it finds no display; say it in one line instead.
-    if (!vekkiro::displayAvailable()) {
+    if (!vekkiro::displayAvailable(argc, argv)) {
         std::fputs("vekkiro: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY "
-                   "is set); start it from a desktop session.\n",
+                   "is set, and no -platform given); start it from a desktop session.\n",
                    stderr);
         return EXIT_FAILURE;
     }
