@@ -1,5 +1,5 @@
 // Drives the real main window and judges what the user sees: grabbed pixels against the
-// pictures loaded by id, widget state, and what assistive technology is told. Runs at device
+// pictures as the build rendered them, widget state, and what assistive technology is told. Runs at device
 // pixel ratio 1 and, registered a second time, at 2.
 #include "aboutwindow.h"
 #include "mainwindow.h"
@@ -78,10 +78,17 @@ private:
 
     qreal dpr() const { return picture->devicePixelRatioF(); }
 
+    // The picture as the build rendered the scene whole, at the density the screen asks for:
+    // independent of the loader, which puts pictures together from pieces.
     static QImage expectedPicture(std::optional<PictureId> id, qreal ratio) {
-        const QPixmap pixmap =
-            id ? vekkiro::loadPicture(*id, ratio) : vekkiro::loadStartupPicture(ratio);
-        QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        const QString path = QStringLiteral("%1/%2%3.png")
+                                 .arg(QStringLiteral(VEKKIRO_REFERENCE_PICTURES),
+                                      id ? QString::number(int(*id)) : QStringLiteral("startup"),
+                                      ratio > 1.0 ? QStringLiteral("@2x") : QString());
+        QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+        if (image.isNull())
+            qFatal("no reference picture %s", qPrintable(path));
+        // Compared pixel for pixel: the @2x file's ratio would scale what is painted over it.
         image.setDevicePixelRatio(1.0);
         return image;
     }
