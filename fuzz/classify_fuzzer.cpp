@@ -1,6 +1,7 @@
-// Feeds classifyItem arbitrary UTF-16 and checks what must hold for any text: the answer is one
-// of the six outcomes, and it agrees with an independent oracle (a hash map of every catalogue
-// name). Half the inputs are catalogue names with a small edit, so near misses get explored.
+// Feeds classifyItem arbitrary UTF-16 and checks what must hold for any text: the answer agrees
+// with an independent oracle (a hash map of every catalogue name), and a picture goes with every
+// answer but NoChange. Half the inputs are catalogue names with a small edit, so near misses get
+// explored.
 #include "fuzz_input.h"
 
 #include <vekkiro/classification.h>
@@ -35,8 +36,6 @@ const std::unordered_map<std::u16string, LookupOutcome>& oracle() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::u16string text = vekkiro::fuzzing::textOf(data, size);
     const LookupOutcome outcome = vekkiro::classifyItem(text);
-    if (static_cast<unsigned>(outcome) > static_cast<unsigned>(LookupOutcome::NoChange))
-        std::abort();
     const auto known = oracle().find(text);
     const LookupOutcome expected =
         known == oracle().end() ? LookupOutcome::NotFound : known->second;

@@ -1,11 +1,10 @@
 // Drives the real main window and judges what the user sees: grabbed pixels against the
-// pictures as the build rendered them, widget state, and what assistive technology is told. Runs at device
-// pixel ratio 1 and, registered a second time, at 2.
+// pictures as the build rendered them, widget state, and what assistive technology is told. Runs at
+// device pixel ratio 1 and, registered a second time, at 2.
 #include "aboutwindow.h"
 #include "mainwindow.h"
 #include "picture_layout.h"
 #include "picturearea.h"
-#include "pictures.h"
 #include "textbutton.h"
 
 #include <QAccessible>

@@ -54,8 +54,11 @@ private Q_SLOTS:
     void aClickOnTheButtonClosesTheListAndSearchesAtOnce();
     void aClickOnARowTakesIt();
     void preEditOpensNothingItsCommitDoes();
-    void noListWithoutSuggestionsOrFocus_data();
-    void noListWithoutSuggestionsOrFocus();
+    void noListWithoutSuggestions_data();
+    void noListWithoutSuggestions();
+    void noListWithoutFocus();
+    void theListCloses_data();
+    void theListCloses();
 };
 
 void SuggestionsTest::init() {
@@ -199,14 +202,14 @@ void SuggestionsTest::preEditOpensNothingItsCommitDoes() {
     QVERIFY(list->isVisible());
 }
 
-void SuggestionsTest::noListWithoutSuggestionsOrFocus_data() {
+void SuggestionsTest::noListWithoutSuggestions_data() {
     QTest::addColumn<QString>("text");
-    QTest::newRow("no name contains it") << QStringLiteral("不存在的东西");
+    QTest::newRow("nothing like a name") << QStringLiteral("不存在的东西");
     QTest::newRow("spaces") << QStringLiteral("  ");
     QTest::newRow("punctuation") << QStringLiteral("。，、！");
 }
 
-void SuggestionsTest::noListWithoutSuggestionsOrFocus() {
+void SuggestionsTest::noListWithoutSuggestions() {
     QFETCH(QString, text);
     commit(text);
     QVERIFY(!list->isVisible());
@@ -218,6 +221,48 @@ void SuggestionsTest::noListWithoutSuggestionsOrFocus() {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Backspace);
     QVERIFY(!list->isVisible());
+}
+
+void SuggestionsTest::noListWithoutFocus() {
+    window->findChild<QWidget*>(QStringLiteral("searchButton"))->setFocus();
+    QTRY_VERIFY(!box->hasFocus());
+    box->setText(QString());
+    commit(QStringLiteral("电池"));
+    QVERIFY(!list->isVisible());
+}
+
+// What takes the user's attention from the box closes the list, which would otherwise float
+// where the box no longer is, or over another window.
+void SuggestionsTest::theListCloses_data() {
+    QTest::addColumn<QString>("when");
+    QTest::newRow("the focus leaves the box") << QStringLiteral("focus");
+    QTest::newRow("the window moves") << QStringLiteral("move");
+    QTest::newRow("the window is resized") << QStringLiteral("resize");
+    QTest::newRow("another window is activated") << QStringLiteral("deactivate");
+    QTest::newRow("the window is hidden") << QStringLiteral("hide");
+}
+
+void SuggestionsTest::theListCloses() {
+    QFETCH(QString, when);
+    QWidget other;
+    commit(QStringLiteral("电池"));
+    QVERIFY(list->isVisible());
+    if (when == QLatin1String("focus")) {
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+    } else if (when == QLatin1String("move")) {
+        window->move(window->pos() + QPoint(40, 30));
+    } else if (when == QLatin1String("resize")) {
+        window->resize(window->size() + QSize(10, 10));
+    } else if (when == QLatin1String("deactivate")) {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else {
+        window->hide();
+    }
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("电池"));
 }
 
 QTEST_MAIN(SuggestionsTest)
