@@ -28,7 +28,6 @@ int main(int argc, char* argv[]) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         vekkiro::prepareStartupPicture(screen->devicePixelRatio());
     vekkiro::installQtTranslations(app);
-    QApplication::setWindowIcon(vekkiro::applicationIcon());
 
     vekkiro::MainWindow window;
     if (const QScreen* screen = window.screen()) {

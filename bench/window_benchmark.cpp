@@ -167,7 +167,6 @@ void timeKeystrokes(QLineEdit* box, vekkiro::SuggestionList* list) {
 int runVekkiro(bool searches) {
     // As the program starts.
     vekkiro::prepareStartupPicture(QGuiApplication::primaryScreen()->devicePixelRatio());
-    QApplication::setWindowIcon(vekkiro::applicationIcon());
     vekkiro::MainWindow window;
     window.show();
     waitForFrame(&window);

@@ -44,12 +44,6 @@ constexpr auto noticeText = "该垃圾本程序暂时无法分类";
 static_assert(std::endian::native == std::endian::little,
               "the stored pictures hold little-endian RGB32 words");
 
-// Only two renderings exist; anything denser than 1x gets the 2x one and lets the painter
-// scale the rest of the way.
-int renderingScale(qreal devicePixelRatio) {
-    return devicePixelRatio > 1.0 ? 2 : 1;
-}
-
 // A stored picture: uncompressed RGB32 pixels in the resources, compressed by the resource
 // compiler. The image uses the decompressed buffer in place, so reading one costs a
 // decompression and nothing else.
@@ -139,6 +133,11 @@ const PictureEntry* entryFor(PictureId id) {
 }
 
 } // namespace
+
+int renderingScale(qreal devicePixelRatio) {
+    // Only two renderings exist.
+    return devicePixelRatio > 1.0 ? 2 : 1;
+}
 
 QPixmap loadPicture(PictureId id, qreal devicePixelRatio) {
     const int scale = renderingScale(devicePixelRatio);

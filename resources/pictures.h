@@ -12,6 +12,10 @@
 
 namespace vekkiro {
 
+/// The scale of the rendering drawn at a device pixel ratio: 1, or 2 for anything denser than
+/// 1x (the painter scales the rest of the way).
+[[nodiscard]] int renderingScale(qreal devicePixelRatio);
+
 /// The result picture with the given identifier, 960 × 600 logical pixels, rendered for the
 /// given device pixel ratio: above 1 the 2× rendering is used (1920 × 1200 device pixels with
 /// its device pixel ratio set), so it stays sharp on high-density screens. A null pixmap, with a

@@ -1,7 +1,5 @@
 #include "picturearea.h"
 
-#include "pictures.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -66,7 +64,8 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     // The picture is taken when it is first drawn: by then the screen's density is known, and the
     // start-up picture prepared while the window was being built is decoded. Moved to a screen of
     // another density, the window takes the renderings made for that.
-    if (m_startup.isNull() || (devicePixelRatioF() > 1.0) != (m_startup.devicePixelRatio() > 1.0))
+    if (m_startup.isNull() ||
+        renderingScale(devicePixelRatioF()) != renderingScale(m_startup.devicePixelRatio()))
         loadForDensity(devicePixelRatioF());
     QPainter painter(this);
     const QRect pictureRect(QPoint(0, 0), m_startup.deviceIndependentSize().toSize());
