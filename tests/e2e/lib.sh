@@ -3,6 +3,17 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# wait_until <seconds> <command...>: runs the command every tenth of a second until it succeeds;
+# fails after <seconds>. A busy machine makes a check slower, never wrong.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
 # make_workdir: a scratch folder, removed on exit along with the program if still running.
 make_workdir() {
     work=$(mktemp -d)
@@ -40,12 +51,16 @@ paste_text() {
     xdotool mousemove --window "$1" 560 $((top + 176)) click 1
     xdotool key --clearmodifiers ctrl+a BackSpace
     if [[ -n "$2" ]]; then
-        printf '%s' "$2" | xclip -selection clipboard -loops 1 -quiet 2>/dev/null &
-        sleep 0.3
+        printf '%s' "$2" | xclip -selection clipboard -loops 2 -quiet 2>/dev/null &
+        # The clipboard is ready when another client reads the text from it (the first of the
+        # two requests xclip answers).
+        wait_until 10 clipboard_holds "$2" || fail "the clipboard never held $2"
         xdotool key --clearmodifiers ctrl+v
         wait $! 2>/dev/null || true
     fi
 }
+
+clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 
 # visible_windows: how many windows are mapped on the display, the program's menus among them.
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
@@ -112,4 +127,18 @@ area_differs() {
         "$work/shot.png"
     convert "$picture" -crop "${width}x${height}+${px}+${py}" +repage "$work/expected.png"
     compare -metric AE -fuzz 4% "$work/shot.png" "$work/expected.png" null: 2>&1 || true
+}
+
+# wait_for_picture <window> <picture.png> <x> <y> <width> <height> [<picture x> <picture y>]:
+# waits, 20 seconds at most, until the client area's rectangle shows the picture's (fewer than
+# 50 pixels differ), and fails saying how far it was.
+wait_for_picture() {
+    local differs
+    for _ in $(seq 100); do
+        differs=$(area_differs "$@")
+        ((differs < 50)) && return 0
+        sleep 0.2
+    done
+    echo "$differs pixels differ from $(basename "$2")" >&2
+    return 1
 }
