@@ -1,14 +1,17 @@
 #pragma once
 
+#include <vekkiro/classification.h>
+
 #include <QRect>
 
 #include <array>
+#include <optional>
 
-// Shared by the build's artwork renderer and the picture loader. A result picture is the start-up
-// picture with a few areas painted over: the bins band with every bin faded, then either the
-// answer's bin in full colour (taken from the start-up picture) or the text line. So only three
-// pictures are stored, and a search decodes nothing new after its first time. The icon comes in
-// a fixed set of sizes.
+// The one description of the answers' pictures, shared by the build's artwork renderer, the
+// picture loader and the build's resource list (which reads the stored pictures' names and the
+// icon sizes from here). Every picture is the scene, pictureWidth x pictureHeight; an answer's
+// is the start-up picture with a few parts drawn over it, so only three pictures are stored and
+// a search decodes nothing new after its first time.
 namespace vekkiro::layout {
 
 struct Area {
@@ -16,6 +19,8 @@ struct Area {
     int y;
     int width;
     int height;
+
+    friend constexpr bool operator==(const Area&, const Area&) = default;
 
     /// The area in the device pixels of a rendering at `scale` (1 or 2).
     [[nodiscard]] constexpr QRect scaled(int scale) const {
@@ -36,6 +41,57 @@ inline constexpr std::array binAreas = {Area{158, 440, 128, 160}, Area{324, 440,
 
 /// The text line that only the cannot-classify picture adds.
 inline constexpr Area noticeArea{520, 224, 240, 32};
+
+/// A picture stored in the resources (as <name>.rgb32 and <name>@2x.rgb32): the area of the
+/// scene it holds.
+struct StoredPicture {
+    const char* name;
+    Area area;
+};
+inline constexpr StoredPicture startupPicture{"startup", {0, 0, pictureWidth, pictureHeight}};
+inline constexpr StoredPicture fadedBinsPicture{"bins-faded", binsBand};
+inline constexpr StoredPicture noticePicture{"notice", noticeArea};
+inline constexpr std::array storedPictures = {&startupPicture, &fadedBinsPicture, &noticePicture};
+
+/// Something drawn over the start-up picture: an area of a stored picture, at that area's place.
+struct Part {
+    const StoredPicture* from;
+    Area area;
+};
+
+/// The bins in the order in which they stand in the scene, left to right: that of binAreas.
+inline constexpr std::array binsInOrder = {Category::Recyclable, Category::KitchenWaste,
+                                           Category::OtherWaste, Category::HazardousWaste};
+
+constexpr Area binArea(Category bin) {
+    for (std::size_t i = 0; i < binsInOrder.size(); ++i)
+        if (binsInOrder[i] == bin)
+            return binAreas[i];
+    return {};
+}
+
+/// The picture of one answer: the start-up picture, every bin faded over it, then the answer's
+/// own bin in full colour again from the start-up picture, or the cannot-classify line.
+struct AnswerPicture {
+    PictureId id;
+    std::optional<Category> bin; ///< in full colour; none: the line instead
+    std::array<Part, 2> parts;
+};
+
+constexpr AnswerPicture binAnswer(PictureId id, Category bin) {
+    return {id, bin, {Part{&fadedBinsPicture, binsBand}, Part{&startupPicture, binArea(bin)}}};
+}
+
+inline constexpr std::array answerPictures = {
+    binAnswer(PictureId::Recyclable, Category::Recyclable),
+    binAnswer(PictureId::KitchenWaste, Category::KitchenWaste),
+    binAnswer(PictureId::OtherWaste, Category::OtherWaste),
+    binAnswer(PictureId::HazardousWaste, Category::HazardousWaste),
+    AnswerPicture{PictureId::NotFound,
+                  std::nullopt,
+                  {Part{&fadedBinsPicture, binsBand}, Part{&noticePicture, noticeArea}}},
+};
+static_assert(answerPictures.size() == allPictureIds.size());
 
 /// The sizes, in pixels, at which the application icon is rendered and delivered.
 inline constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};

@@ -21,22 +21,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPictures, "vekkiro.pictures")
 
-// The one place that knows what each picture is: the start-up picture with, over it, the bins
-// band with every bin faded and then either one bin in full colour again or the text line.
-struct PictureEntry {
-    PictureId id;
-    std::optional<Category> fullColourBin; ///< none: the picture with the text line instead
-};
-constexpr std::array pictureTable = {
-    PictureEntry{PictureId::Recyclable, Category::Recyclable},
-    PictureEntry{PictureId::KitchenWaste, Category::KitchenWaste},
-    PictureEntry{PictureId::OtherWaste, Category::OtherWaste},
-    PictureEntry{PictureId::HazardousWaste, Category::HazardousWaste},
-    PictureEntry{PictureId::NotFound, std::nullopt},
-};
-// In the order of layout::binAreas.
-constexpr std::array allBins = {Category::Recyclable, Category::KitchenWaste, Category::OtherWaste,
-                                Category::HazardousWaste};
 constexpr auto noticeText = "该垃圾本程序暂时无法分类";
 
 // The stored pixels are Qt's RGB32 words as the (little-endian) build machine laid them out in
@@ -73,21 +57,20 @@ QImage readPixels(const char* name, const layout::Area& area, int scale) {
 // Decoded once per density: every result picture is drawn over it, and the start-up pixmap
 // shares its pixels. Kept for the life of the program (2.2 MiB at 1x, 8.8 MiB at 2x).
 const QImage& startupImage(int scale) {
-    constexpr layout::Area whole{0, 0, layout::pictureWidth, layout::pictureHeight};
+    const layout::StoredPicture& startup = layout::startupPicture;
     if (scale == 2) {
-        static const QImage dense = readPixels("startup", whole, 2);
+        static const QImage dense = readPixels(startup.name, startup.area, 2);
         return dense;
     }
-    static const QImage single = readPixels("startup", whole, 1);
+    static const QImage single = readPixels(startup.name, startup.area, 1);
     return single;
 }
 
-// The parts the answers are drawn with, made on first use and kept for each density: a
-// repeated answer decodes and copies nothing. Together 3.8 MiB at 2x.
+// What the answers are drawn with, made on first use and kept for each density: a repeated
+// answer decodes and copies nothing. Together 3.8 MiB at 2x.
 struct KeptParts {
-    QImage fadedBins;
-    QImage notice;
-    std::array<QImage, allBins.size()> fullColourBins; ///< the start-up picture's own
+    std::array<QImage, layout::storedPictures.size()> stored; ///< all but the start-up picture
+    std::array<std::array<QImage, 2>, layout::answerPictures.size()> cut; ///< areas cut out
 };
 
 KeptParts& keptParts(int scale) {
@@ -95,41 +78,41 @@ KeptParts& keptParts(int scale) {
     return kept.at(static_cast<std::size_t>(scale - 1));
 }
 
-std::vector<PicturePart> partsOf(const PictureEntry& entry, int scale) {
-    KeptParts& kept = keptParts(scale);
-    const auto part = [](const layout::Area& area, const QImage& image) {
-        return PicturePart{QPoint(area.x, area.y), image};
-    };
-    if (kept.fadedBins.isNull())
-        kept.fadedBins = readPixels("bins-faded", layout::binsBand, scale);
-    std::vector<PicturePart> parts = {part(layout::binsBand, kept.fadedBins)};
-    if (entry.fullColourBin) {
-        const auto index = static_cast<std::size_t>(
-            std::find(allBins.begin(), allBins.end(), *entry.fullColourBin) - allBins.begin());
-        const layout::Area& area = layout::binAreas.at(index);
-        QImage& bin = kept.fullColourBins.at(index);
-        if (bin.isNull()) {
-            bin = startupImage(scale).copy(area.scaled(scale));
-            bin.setDevicePixelRatio(scale);
-        }
-        parts.push_back(part(area, bin));
-    } else {
-        if (kept.notice.isNull())
-            kept.notice = readPixels("notice", layout::noticeArea, scale);
-        parts.push_back(part(layout::noticeArea, kept.notice));
-    }
-    for (const PicturePart& each : parts)
-        if (each.image.isNull())
-            return {};
-    return parts;
+const QImage& storedImage(const layout::StoredPicture& stored, int scale) {
+    if (&stored == &layout::startupPicture)
+        return startupImage(scale);
+    const auto index = static_cast<std::size_t>(
+        std::find(layout::storedPictures.begin(), layout::storedPictures.end(), &stored) -
+        layout::storedPictures.begin());
+    QImage& image = keptParts(scale).stored.at(index);
+    if (image.isNull())
+        image = readPixels(stored.name, stored.area, scale);
+    return image;
 }
 
-const PictureEntry* entryFor(PictureId id) {
-    for (const PictureEntry& entry : pictureTable)
-        if (entry.id == id)
-            return &entry;
+// A part's image: its stored picture, or the area of it that the part names.
+QImage partImage(std::size_t answer, std::size_t index, int scale) {
+    const layout::Part& part = layout::answerPictures.at(answer).parts.at(index);
+    const layout::Area& whole = part.from->area;
+    const QImage& stored = storedImage(*part.from, scale);
+    if (part.area == whole)
+        return stored;
+    QImage& cut = keptParts(scale).cut.at(answer).at(index);
+    if (cut.isNull() && !stored.isNull()) {
+        const layout::Area inside{part.area.x - whole.x, part.area.y - whole.y, part.area.width,
+                                  part.area.height};
+        cut = stored.copy(inside.scaled(scale));
+        cut.setDevicePixelRatio(scale);
+    }
+    return cut;
+}
+
+std::optional<std::size_t> answerIndex(PictureId id) {
+    for (std::size_t i = 0; i < layout::answerPictures.size(); ++i)
+        if (layout::answerPictures[i].id == id)
+            return i;
     qCWarning(lcPictures) << "no picture has the identifier" << static_cast<int>(id);
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace
@@ -155,8 +138,19 @@ QPixmap loadPicture(PictureId id, qreal devicePixelRatio) {
 }
 
 std::vector<PicturePart> pictureParts(PictureId id, qreal devicePixelRatio) {
-    const PictureEntry* entry = entryFor(id);
-    return entry ? partsOf(*entry, renderingScale(devicePixelRatio)) : std::vector<PicturePart>{};
+    const std::optional<std::size_t> answer = answerIndex(id);
+    if (!answer)
+        return {};
+    const int scale = renderingScale(devicePixelRatio);
+    std::vector<PicturePart> parts;
+    for (std::size_t index = 0; index < layout::answerPictures[*answer].parts.size(); ++index) {
+        const layout::Area& area = layout::answerPictures[*answer].parts[index].area;
+        QImage image = partImage(*answer, index, scale);
+        if (image.isNull())
+            return {};
+        parts.push_back(PicturePart{QPoint(area.x, area.y), std::move(image)});
+    }
+    return parts;
 }
 
 void prepareStartupPicture(qreal devicePixelRatio) {
@@ -182,14 +176,13 @@ QString pictureDescription(std::optional<PictureId> id) {
     };
     if (!id) {
         QStringList labels;
-        for (const Category bin : allBins)
+        for (const Category bin : layout::binsInOrder)
             labels.append(label(bin));
         return labels.join(QStringLiteral("、"));
     }
-    for (const PictureEntry& entry : pictureTable)
-        if (entry.id == *id)
-            return entry.fullColourBin ? label(*entry.fullColourBin)
-                                       : QString::fromUtf8(noticeText);
+    for (const layout::AnswerPicture& answer : layout::answerPictures)
+        if (answer.id == *id)
+            return answer.bin ? label(*answer.bin) : QString::fromUtf8(noticeText);
     return {};
 }
 

@@ -15,7 +15,7 @@ namespace {
 constexpr int lastKitchenWaste = 602;
 constexpr int lastOtherWaste = 1507;
 constexpr int lastRecyclable = 1537;
-constexpr int lastHazardousWaste = 1547;
+constexpr int lastHazardousWaste = ItemCatalogue::itemCount;
 static_assert(lastHazardousWaste + 1 == ItemCatalogue::sentinelPosition);
 
 constexpr std::optional<Category> categoryOfValidPosition(int position) noexcept {

@@ -23,9 +23,11 @@
 #include <QSaveFile>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -40,18 +42,6 @@ constexpr auto sceneGroup = "scene";
 
 // A faded bin keeps this much of its opacity, so the mountains behind it show through.
 constexpr double fadedOpacity = 0.4;
-
-struct Picture {
-    const char* name;
-    int fullColourBin; // index into binGroups; noBin or allBins
-    bool notice;
-};
-constexpr int noBin = -1;
-constexpr int allBins = 4;
-constexpr std::array pictures = {
-    Picture{"startup", allBins, false}, Picture{"101", 0, false}, Picture{"102", 1, false},
-    Picture{"103", 2, false},           Picture{"104", 3, false}, Picture{"105", noBin, true},
-};
 
 [[noreturn]] void fail(const QString& message) {
     std::fprintf(stderr, "render_artwork: %s\n", qPrintable(message));
@@ -134,73 +124,94 @@ void savePixels(const QImage& image, const QString& path) {
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
-// The loader rebuilds each result picture from the three stored pictures, in this order; a
-// scene whose pictures would come out otherwise fails the build instead of showing wrongly.
-QImage rebuilt(const QImage& startup, const QImage& fadedBins, const QImage& notice,
-               const Picture& which, int scale) {
-    QImage image = startup;
+// The scene with the named bins (indices into binGroups) in full colour, the others faded, and
+// with or without the cannot-classify line; opaque 8-bit colour, as the screen shows it and the
+// loader stores it.
+QImage composed(const QImage& background, const std::array<QImage, binGroups.size()>& bins,
+                const QImage& noticeLayer, const std::vector<std::size_t>& fullColour,
+                bool notice) {
+    QImage image = background;
+    {
+        QPainter painter(&image);
+        for (std::size_t i = 0; i < bins.size(); ++i) {
+            const bool full =
+                std::find(fullColour.begin(), fullColour.end(), i) != fullColour.end();
+            painter.setOpacity(full ? 1.0 : fadedOpacity);
+            painter.drawImage(0, 0, bins[i]);
+        }
+        painter.setOpacity(1.0);
+        if (notice)
+            painter.drawImage(0, 0, noticeLayer);
+    }
+    return image.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+}
+
+// An answer as the loader puts it together: the start-up picture with its parts drawn over it.
+QImage rebuilt(const layout::AnswerPicture& answer,
+               const std::map<const layout::StoredPicture*, QImage>& stored, int scale) {
+    QImage image = stored.at(&layout::startupPicture);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(layout::binsBand.scaled(scale).topLeft(), fadedBins);
-    if (which.notice)
-        painter.drawImage(layout::noticeArea.scaled(scale).topLeft(), notice);
-    if (which.fullColourBin >= 0 && which.fullColourBin < allBins) {
-        const QRect bin =
-            layout::binAreas.at(static_cast<std::size_t>(which.fullColourBin)).scaled(scale);
-        painter.drawImage(bin.topLeft(), startup, bin);
+    for (const layout::Part& part : answer.parts) {
+        const layout::Area& whole = part.from->area;
+        const layout::Area inside{part.area.x - whole.x, part.area.y - whole.y, part.area.width,
+                                  part.area.height};
+        painter.drawImage(part.area.scaled(scale).topLeft(), stored.at(part.from),
+                          inside.scaled(scale));
     }
     return image;
 }
 
 void renderPictures(const QDomDocument& scene, const QString& outputDir) {
     for (const int scale : {1, 2}) {
-        const QSize size(960 * scale, 600 * scale);
+        const QSize size(layout::pictureWidth * scale, layout::pictureHeight * scale);
         const QImage background = renderGroup(scene, QString::fromLatin1(sceneGroup), size);
         std::array<QImage, binGroups.size()> bins;
         for (std::size_t i = 0; i < binGroups.size(); ++i)
             bins[i] = renderGroup(scene, QString::fromLatin1(binGroups[i]), size);
         const QImage noticeLayer = renderGroup(scene, QString::fromLatin1(noticeGroup), size);
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
-
-        std::vector<QImage> rendered;
-        for (const Picture& picture : pictures) {
-            QImage image = background;
-            {
-                QPainter painter(&image);
-                for (std::size_t i = 0; i < bins.size(); ++i) {
-                    const bool fullColour = picture.fullColourBin == allBins ||
-                                            picture.fullColourBin == static_cast<int>(i);
-                    painter.setOpacity(fullColour ? 1.0 : fadedOpacity);
-                    painter.drawImage(0, 0, bins[i]);
-                }
-                painter.setOpacity(1.0);
-                if (picture.notice)
-                    painter.drawImage(0, 0, noticeLayer);
-            }
-            // Opaque 8-bit colour, as the screen shows it and the loader stores it.
-            image =
-                image.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
-            save(image, QStringLiteral("%1/reference/%2%3.png")
-                            .arg(outputDir, QLatin1String(picture.name), suffix));
-            rendered.push_back(image);
-        }
-
-        const QImage& startup = rendered.front();
-        const QImage& notFound = rendered.back();
-        const QImage fadedBins = notFound.copy(layout::binsBand.scaled(scale));
-        const QImage notice = notFound.copy(layout::noticeArea.scaled(scale));
-        for (std::size_t i = 1; i < pictures.size(); ++i) // after the start-up picture itself
-            if (rebuilt(startup, fadedBins, notice, pictures[i], scale) != rendered[i])
-                fail(QStringLiteral("picture %1 differs from the start-up picture outside the "
-                                    "areas it is rebuilt from")
-                         .arg(QLatin1String(pictures[i].name)));
-        const auto path = [&](const char* name) {
-            return QStringLiteral("%1/pictures/%2%3.rgb32")
-                .arg(outputDir, QLatin1String(name), suffix);
+        const auto reference = [&](const QString& name) {
+            return QStringLiteral("%1/reference/%2%3.png").arg(outputDir, name, suffix);
         };
-        savePixels(startup, path("startup"));
-        savePixels(fadedBins, path("bins-faded"));
-        savePixels(notice, path("notice"));
+
+        // Every picture whole, as the checks compare the screen with it.
+        const QImage startup =
+            composed(background, bins, noticeLayer, {0, 1, 2, 3}, /*notice=*/false);
+        save(startup, reference(QStringLiteral("startup")));
+        std::vector<QImage> answers;
+        const QImage* withoutBin = nullptr;
+        for (const layout::AnswerPicture& answer : layout::answerPictures) {
+            std::vector<std::size_t> fullColour;
+            for (std::size_t i = 0; i < layout::binsInOrder.size(); ++i)
+                if (answer.bin == layout::binsInOrder[i])
+                    fullColour.push_back(i);
+            answers.push_back(composed(background, bins, noticeLayer, fullColour, !answer.bin));
+            save(answers.back(), reference(QString::number(int(answer.id))));
+        }
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            if (!layout::answerPictures[i].bin)
+                withoutBin = &answers[i];
+        if (!withoutBin)
+            fail(QStringLiteral("no answer shows every bin faded"));
+
+        // The stored pictures: the start-up picture, and the areas of the answer that has every
+        // bin faded and the line that the others hold.
+        std::map<const layout::StoredPicture*, QImage> stored;
+        for (const layout::StoredPicture* picture : layout::storedPictures) {
+            stored[picture] = picture == &layout::startupPicture
+                                  ? startup
+                                  : withoutBin->copy(picture->area.scaled(scale));
+            savePixels(stored[picture], QStringLiteral("%1/pictures/%2%3.rgb32")
+                                            .arg(outputDir, QLatin1String(picture->name), suffix));
+        }
+        // A scene whose answers the loader would put together otherwise fails the build
+        // instead of showing wrongly.
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            if (rebuilt(layout::answerPictures[i], stored, scale) != answers[i])
+                fail(QStringLiteral("picture %1 differs from the start-up picture outside the "
+                                    "parts it is rebuilt from")
+                         .arg(int(layout::answerPictures[i].id)));
     }
 }
 

@@ -14,6 +14,8 @@ namespace vekkiro {
 class ItemCatalogue {
 public:
     static constexpr int size = 1548;
+    /// The names of items: every entry but the sentinel.
+    static constexpr int itemCount = size - 1;
     static constexpr int firstPosition = 1;
     static constexpr int sentinelPosition = size;
 
