@@ -39,6 +39,12 @@ inline constexpr Area binsBand{0, 436, pictureWidth, pictureHeight - 436};
 inline constexpr std::array binAreas = {Area{158, 440, 128, 160}, Area{324, 440, 128, 160},
                                         Area{492, 440, 128, 160}, Area{656, 440, 128, 160}};
 
+/// The green pills drawn for the search box and the search button, and their corners' radius:
+/// a click anywhere on one is a click on its control.
+inline constexpr Area searchBoxPill{412, 151, 314, 46};
+inline constexpr Area searchButtonPill{740, 151, 103, 46};
+inline constexpr int pillRadius = 16;
+
 /// The text line that only the cannot-classify picture adds.
 inline constexpr Area noticeArea{520, 224, 240, 32};
 

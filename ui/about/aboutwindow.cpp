@@ -3,9 +3,12 @@
 #include "chinesefonts.h"
 #include "pictures.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace vekkiro {
@@ -27,12 +30,25 @@ void growToFitLine(QWidget* line) {
     line->setGeometry(geometry.adjusted(0, -(extra / 2), 0, extra - extra / 2));
 }
 
+// A dialog to assistive technology, so that a screen reader reads out its lines, not only the
+// one control that takes the focus, when it opens.
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("vekkiro::AboutWindow") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    return nullptr;
+}
+
 } // namespace
 
 AboutWindow::AboutWindow(QUrl itemPage, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_itemPage(std::move(itemPage)) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     ui.setupUi(this);
     setWindowIcon(applicationIcon());
     setFixedSize(clientSize);
@@ -44,7 +60,20 @@ AboutWindow::AboutWindow(QUrl itemPage, QWidget* parent)
         growToFitLine(line);
     }
 
+    // What a screen reader reads out with the dialog's title when it opens: its lines. Orca
+    // finds no text of its own in Qt's labels, and NVDA reads a dialog's description too.
+    setAccessibleDescription(QStringList{ui.applicationLabel->text(), ui.authorLabel->text()}.join(
+        QStringLiteral("，")));
+
     connect(ui.itemPageLink, &QAbstractButton::clicked, this, &AboutWindow::openItemPage);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AboutWindow::placeCentredOn(const QRect& area) {

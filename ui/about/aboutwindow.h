@@ -8,7 +8,8 @@
 
 namespace vekkiro {
 
-/// The About window: names the application and its author, and its link opens the page
+/// The About window, a modeless dialog that Escape closes: names the application and its
+/// author, and its link opens the page
 /// of all classifiable items in the default browser.
 class AboutWindow : public QWidget {
     Q_OBJECT
@@ -20,6 +21,9 @@ public:
     void placeCentredOn(const QRect& area);
 
     [[nodiscard]] QUrl itemPage() const { return m_itemPage; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 public Q_SLOTS:
     /// Asks the desktop to open the page, without waiting. If it cannot, says so in a message

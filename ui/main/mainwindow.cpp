@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "announcer.h"
 #include "chinesefonts.h"
 #include "pictures.h"
 #include "suggestionlist.h"
@@ -25,10 +26,19 @@ MainWindow::MainWindow(QWidget* parent)
     ui.searchBox->setAttribute(Qt::WA_MacShowFocusRect, false);
     ui.searchBox->setFocus();
 
+    m_announcer = new Announcer(ui.picture);
+
     // Names as the user types; the list only fills the box, it never searches.
-    new SuggestionList(ui.searchBox);
+    auto* suggestions = new SuggestionList(ui.searchBox);
+    connect(suggestions, &SuggestionList::opened, this, [this](int rows) {
+        m_announcer->announce(QStringLiteral("%1 个建议，按下方向键选择").arg(rows));
+    });
 
     connect(ui.searchButton, &QAbstractButton::clicked, this, &MainWindow::search);
+    connect(ui.picture, &PictureArea::searchButtonPillClicked, ui.searchButton,
+            &QAbstractButton::click);
+    connect(ui.picture, &PictureArea::searchBoxPillPressed, this,
+            [this] { ui.searchBox->setFocus(Qt::MouseFocusReason); });
     connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAboutWindow);
 
     // Ctrl+Q closes every window, the About window too. Spelt out rather than the platform's
@@ -55,8 +65,13 @@ void MainWindow::search() {
     const QStringView view(text);
     const LookupOutcome outcome =
         classifyItem(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));
-    if (const std::optional<PictureId> picture = pictureForOutcome(outcome))
-        ui.picture->showPicture(*picture);
+    const std::optional<PictureId> picture = pictureForOutcome(outcome);
+    if (!picture)
+        return; // the sentinel: nothing changes, nothing new to say
+    ui.picture->showPicture(*picture);
+    const QString answer = pictureDescription(*picture);
+    ui.searchButton->setAccessibleDescription(answer);
+    m_announcer->announce(answer);
 }
 
 void MainWindow::showAboutWindow() {

@@ -1,7 +1,11 @@
 #include "picturearea.h"
 
+#include "picture_layout.h"
+
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTimer>
 
 namespace vekkiro {
@@ -11,6 +15,12 @@ namespace {
 // The client area the window opens with; the picture is a little larger, and its last columns
 // and rows stay out of sight.
 constexpr QSize clientSize(944, 595);
+
+bool onPill(const layout::Area& pill, QPointF point) {
+    QPainterPath shape;
+    shape.addRoundedRect(pill.scaled(1), layout::pillRadius, layout::pillRadius);
+    return shape.contains(point);
+}
 
 } // namespace
 
@@ -84,6 +94,32 @@ void PictureArea::paintEvent(QPaintEvent* event) {
         m_warmUpStarted = true;
         QTimer::singleShot(0, this, &PictureArea::warmUp);
     }
+}
+
+// The controls sit inside the pills the picture draws for them; the rest of each pill is still
+// the control to whoever clicks it.
+void PictureArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (onPill(layout::searchBoxPill, event->position())) {
+            Q_EMIT searchBoxPillPressed();
+            return;
+        }
+        m_buttonPillPressed = onPill(layout::searchButtonPill, event->position());
+        if (m_buttonPillPressed)
+            return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_buttonPillPressed) {
+        m_buttonPillPressed = false;
+        // Like a button: released off the pill, the click is taken back.
+        if (onPill(layout::searchButtonPill, event->position()))
+            Q_EMIT searchButtonPillClicked();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 } // namespace vekkiro

@@ -30,8 +30,17 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
 
+Q_SIGNALS:
+    /// The drawn pill around the search box was pressed outside the box itself.
+    void searchBoxPillPressed();
+    /// The drawn pill around the search button was clicked (pressed and released on it) outside
+    /// the button itself.
+    void searchButtonPillClicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // The start-up picture and, over it, the parts of the answer shown: an answer repaints only
@@ -45,6 +54,7 @@ private:
     QPixmap m_startup;
     std::vector<PicturePart> m_parts;
     bool m_warmUpStarted = false;
+    bool m_buttonPillPressed = false;
     std::size_t m_warmedUp = 0;
 };
 

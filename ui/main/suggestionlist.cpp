@@ -164,6 +164,7 @@ void SuggestionList::updateForText(const QString& text) {
         show();
         // Every mouse press in the program, to close the list on one outside it.
         qApp->installEventFilter(this);
+        Q_EMIT opened(m_model.rowCount());
     }
 }
 

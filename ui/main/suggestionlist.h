@@ -49,6 +49,10 @@ public:
     /// Closes the list; the box keeps its text.
     void dismiss();
 
+Q_SIGNALS:
+    /// The list has come up, with this many rows; not sent again while it stays open.
+    void opened(int rows);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vekkiro {
+
+/// Says short messages to screen readers: to assistive technology it is a notification, whose
+/// name is the message, shown anew each time something is said. On screen it is one transparent
+/// pixel that draws nothing and takes no input. Qt (6.4) has no announcement of its own; a
+/// notification that appears is what screen readers read out at once, whatever has the focus.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* parent);
+
+    /// Has the message read out, even when it is the same as the last.
+    void announce(const QString& message);
+
+    /// The last message, which stays readable as the notification's name.
+    [[nodiscard]] QString lastMessage() const { return accessibleName(); }
+
+Q_SIGNALS:
+    /// A message has just been handed to assistive technology.
+    void announced(const QString& message);
+};
+
+} // namespace vekkiro
