@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installer, in a fresh Wine prefix: a silent install puts the program under Program Files
-# with a Start-menu shortcut and an Add/Remove Programs entry; the installed program shows its
-# window; a silent uninstall removes exactly what was installed, leaving a file the user added.
+# with a Start-menu shortcut and an Add/Remove Programs entry, and no desktop shortcut; the
+# installed program shows its window; a silent uninstall removes exactly what was installed,
+# leaving a file the user added. With /DESKTOP, a desktop shortcut that the uninstall removes.
 # Usage: installer.sh <Vekkiro-...-setup.exe>   (on an X display)
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -18,6 +19,8 @@ wine_run "$setup" /S || fail "the silent install failed"
 [[ -f "$dir/winpj/qbljfl.html" && -f "$dir/platforms/qwindows.dll" ]] ||
     fail "the page or the platform plugin is missing from the install"
 [[ -f "$shortcut" ]] || fail "no Start-menu shortcut"
+desktop="$drive_c/users/Public/Desktop/Vekkiro.lnk"
+[[ ! -e "$desktop" ]] || fail "a desktop shortcut nobody asked for"
 
 entry=$(wine_run reg query "$key") || fail "no Add/Remove Programs entry"
 value() { awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }' <<<"$entry" | tr -d '\r'; }
@@ -48,4 +51,11 @@ left=$(cd "$dir" && find . -mindepth 1 -print)
 [[ "$left" == ./notes.txt ]] || fail "after uninstalling, the program folder holds: $left"
 [[ ! -e "$shortcut" ]] || fail "the Start-menu shortcut is still there"
 if wine_run reg query "$key" >/dev/null 2>&1; then fail "the Add/Remove Programs entry is still there"; fi
-echo "PASS: silent install, shortcut, registry entry, program window, silent uninstall"
+
+# Asked for on the command line, the desktop shortcut comes, and goes with the program.
+wine_run "$setup" /S /DESKTOP || fail "the silent install with /DESKTOP failed"
+[[ -f "$desktop" ]] || fail "/DESKTOP made no desktop shortcut"
+wine_run 'C:\Program Files\Vekkiro\uninstall.exe' /S || fail "the second silent uninstall failed"
+for _ in $(seq 150); do [[ -e "$desktop" ]] || break; sleep 0.2; done
+[[ ! -e "$desktop" ]] || fail "the desktop shortcut outlived the uninstall"
+echo "PASS: silent install, shortcut, registry entry, program window, silent uninstall, /DESKTOP"
