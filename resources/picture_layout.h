@@ -22,6 +22,11 @@ struct Area {
 
     friend constexpr bool operator==(const Area&, const Area&) = default;
 
+    /// The area as it stands inside `outer`, in the coordinates of a picture of `outer` alone.
+    [[nodiscard]] constexpr Area within(const Area& outer) const {
+        return {x - outer.x, y - outer.y, width, height};
+    }
+
     /// The area in the device pixels of a rendering at `scale` (1 or 2).
     [[nodiscard]] constexpr QRect scaled(int scale) const {
         return {x * scale, y * scale, width * scale, height * scale};

@@ -99,9 +99,7 @@ QImage partImage(std::size_t answer, std::size_t index, int scale) {
         return stored;
     QImage& cut = keptParts(scale).cut.at(answer).at(index);
     if (cut.isNull() && !stored.isNull()) {
-        const layout::Area inside{part.area.x - whole.x, part.area.y - whole.y, part.area.width,
-                                  part.area.height};
-        cut = stored.copy(inside.scaled(scale));
+        cut = stored.copy(part.area.within(whole).scaled(scale));
         cut.setDevicePixelRatio(scale);
     }
     return cut;

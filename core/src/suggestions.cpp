@@ -118,6 +118,13 @@ constexpr bool isLetterOrDigit(char16_t unit) noexcept {
     return isLetter(unit) || (unit >= u'0' && unit <= u'9');
 }
 
+// Whether a typed unit spells a letter of a syllable. People type "u" for ü where no input
+// method is at hand, and "v" where one is.
+constexpr bool spells(char syllableLetter, char16_t typed) noexcept {
+    return typed == static_cast<unsigned char>(syllableLetter) ||
+           (syllableLetter == 'v' && typed == u'u');
+}
+
 // A set of units, loosely: a unit may be reported as in it when it is not, never the reverse.
 // Lets most names be passed over before any character-by-character comparison.
 class UnitFilter {
@@ -212,8 +219,7 @@ public:
             return own == unit;
         const std::span<const std::uint16_t> ids = syllables(at);
         return std::any_of(ids.begin(), ids.end(), [unit](std::uint16_t id) {
-            const char first = hanziTables.syllables[id].front();
-            return first == unit || (first == 'v' && unit == u'u');
+            return spells(hanziTables.syllables[id].front(), unit);
         });
     }
     [[nodiscard]] const UnitFilter& filter() const noexcept { return m_filter; }
@@ -323,12 +329,10 @@ constexpr std::array<char, 128> asciiUnits = [] {
     return units;
 }();
 
-// How many letters of the text from `at` on the syllable starts with. People type "u" for ü
-// where no input method is at hand, and "v" where one is.
+// How many letters of the text from `at` on the syllable starts with.
 std::size_t sharedStart(std::string_view syllable, const Text& text, std::size_t at) noexcept {
     std::size_t n = 0;
-    while (n < syllable.size() && at + n < text.size() &&
-           (text[at + n] == syllable[n] || (syllable[n] == 'v' && text[at + n] == u'u')))
+    while (n < syllable.size() && at + n < text.size() && spells(syllable[n], text[at + n]))
         ++n;
     return n;
 }

@@ -152,13 +152,9 @@ QImage rebuilt(const layout::AnswerPicture& answer,
     QImage image = stored.at(&layout::startupPicture);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const layout::Part& part : answer.parts) {
-        const layout::Area& whole = part.from->area;
-        const layout::Area inside{part.area.x - whole.x, part.area.y - whole.y, part.area.width,
-                                  part.area.height};
+    for (const layout::Part& part : answer.parts)
         painter.drawImage(part.area.scaled(scale).topLeft(), stored.at(part.from),
-                          inside.scaled(scale));
-    }
+                          part.area.within(part.from->area).scaled(scale));
     return image;
 }
 
