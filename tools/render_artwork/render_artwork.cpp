@@ -8,7 +8,9 @@
 // <output-dir>/pictures/startup.rgb32, bins-faded.rgb32 (the bins band with every bin faded)
 // and notice.rgb32 (the cannot-classify line), all of them also @2x. For the checks, every whole
 // picture as <output-dir>/reference/<startup|101..105>[@2x].png. And
-// <output-dir>/icons/<size>.png for every icon size, and <output-dir>/vekkiro.ico.
+// <output-dir>/icons/<size>.png for every icon size, and <output-dir>/vekkiro.ico. And the Windows
+// installer's pictures, <output-dir>/installer/<welcome|header>-<100|150|200>.bmp, for screens
+// at 100, 150 and 200 per cent.
 #include "picture_layout.h"
 
 #include <QBuffer>
@@ -59,16 +61,31 @@ QDomDocument readSvg(const QString& path) {
     return document;
 }
 
+// Every element of the document, in document order. (QDomDocument::elementsByTagName matches
+// no wildcard.)
+std::vector<QDomElement> allElements(const QDomDocument& document) {
+    std::vector<QDomElement> elements;
+    std::vector<QDomElement> pending{document.documentElement()};
+    while (!pending.empty()) {
+        const QDomElement element = pending.back();
+        pending.pop_back();
+        elements.push_back(element);
+        std::vector<QDomElement> children;
+        for (QDomElement child = element.firstChildElement(); !child.isNull();
+             child = child.nextSiblingElement())
+            children.push_back(child);
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return elements;
+}
+
 // Text must come out the same on every build machine: refuse to fall back silently to some
 // other font when a named family is not installed.
 void requireFonts(const QDomDocument& document) {
     std::set<QString> families;
-    const QDomNodeList all = document.elementsByTagName(QStringLiteral("*"));
-    for (int i = 0; i < all.size(); ++i) {
-        const QDomElement element = all.at(i).toElement();
+    for (const QDomElement& element : allElements(document))
         if (element.hasAttribute(QStringLiteral("font-family")))
             families.insert(element.attribute(QStringLiteral("font-family")));
-    }
     for (const QString& family : families)
         if (!QFontDatabase::hasFamily(family))
             fail(QStringLiteral("font \"%1\" is not installed (Debian: fonts-noto-cjk)")
@@ -156,6 +173,144 @@ QImage rebuilt(const layout::AnswerPicture& answer,
         painter.drawImage(part.area.scaled(scale).topLeft(), stored.at(part.from),
                           part.area.within(part.from->area).scaled(scale));
     return image;
+}
+
+// The installer's pictures, in the sizes its pages (NSIS's modern interface) show them at 100 per
+// cent: the picture down the left of the welcome and finish pages, and the one at the right of
+// every other page's white header.
+constexpr QSize welcomePictureSize(164, 314);
+constexpr QSize headerPictureSize(150, 57);
+constexpr std::array installerScales = {100, 150, 200};
+
+QDomElement elementWithId(const QDomDocument& document, const QString& id) {
+    for (const QDomElement& element : allElements(document))
+        if (element.attribute(QStringLiteral("id")) == id)
+            return element;
+    fail(QStringLiteral("the scene has no element \"%1\"").arg(id));
+}
+
+// The scene with only the named element drawn (in its place, with its ancestors' transforms).
+QByteArray onlyElement(const QDomDocument& scene, const QString& id) {
+    QDomDocument document = scene.cloneNode(true).toDocument();
+    for (QDomElement kept = elementWithId(document, id); kept != document.documentElement();
+         kept = kept.parentNode().toElement())
+        for (QDomElement sibling = kept.parentNode().firstChildElement(); !sibling.isNull();
+             sibling = sibling.nextSiblingElement())
+            if (sibling != kept && sibling.tagName() != QStringLiteral("defs"))
+                sibling.setAttribute(QStringLiteral("display"), QStringLiteral("none"));
+    return document.toByteArray();
+}
+
+// The scene with the named elements left out.
+QByteArray withoutElements(const QDomDocument& scene, const QStringList& ids) {
+    QDomDocument document = scene.cloneNode(true).toDocument();
+    for (const QString& id : ids)
+        elementWithId(document, id).setAttribute(QStringLiteral("display"), QStringLiteral("none"));
+    return document.toByteArray();
+}
+
+// Where an element lies in the scene's coordinates.
+QRectF boundsInScene(const QByteArray& svg, const QString& id) {
+    QSvgRenderer renderer(svg);
+    return renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id));
+}
+
+// Draws the part of the scene inside `source` into `target`, as vectors at the painter's scale.
+void drawRegion(QPainter& painter, const QByteArray& svg, const QRectF& source,
+                const QRectF& target) {
+    QSvgRenderer renderer(svg);
+    renderer.setViewBox(source);
+    renderer.render(&painter, target);
+}
+
+// Draws the element at the given height, keeping its proportions, its top left corner at `at`;
+// returns its width there.
+qreal drawElement(QPainter& painter, const QDomDocument& scene, const QString& id, QPointF at,
+                  qreal height) {
+    const QByteArray svg = onlyElement(scene, id);
+    const QRectF bounds = boundsInScene(svg, id);
+    const qreal width = bounds.width() * height / bounds.height();
+    drawRegion(painter, svg, bounds, QRectF(at, QSizeF(width, height)));
+    return width;
+}
+
+// The installer's pictures are 24-bit bitmaps, which every Windows version loads.
+void saveBitmap(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") || !file.commit())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+// The welcome picture: the sky and hills, the four tiles of the logo and the four bins; the
+// header picture: the four bins in a row on the header's white.
+void renderInstallerPictures(const QDomDocument& scene, const QString& outputDir) {
+    const QByteArray landscape = withoutElements(
+        scene, {QStringLiteral("logo"), QStringLiteral("fist"), QStringLiteral("slogan"),
+                QStringLiteral("search-panel"), QString::fromLatin1(noticeGroup),
+                QString::fromLatin1(binGroups[0]), QString::fromLatin1(binGroups[1]),
+                QString::fromLatin1(binGroups[2]), QString::fromLatin1(binGroups[3])});
+    const qreal sceneHeight = layout::pictureHeight;
+    const QRectF landscapeSource(
+        0, 0, sceneHeight * welcomePictureSize.width() / welcomePictureSize.height(), sceneHeight);
+    for (const int percent : installerScales) {
+        const qreal scale = percent / 100.0;
+        const auto prepared = [scale](QImage& image, QPainter& painter) {
+            image.fill(Qt::white);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.scale(scale, scale);
+        };
+        const auto path = [&](const char* name) {
+            return QStringLiteral("%1/installer/%2-%3.bmp")
+                .arg(outputDir, QLatin1String(name))
+                .arg(percent);
+        };
+
+        QImage welcome(welcomePictureSize * scale, QImage::Format_RGB32);
+        {
+            QPainter painter(&welcome);
+            prepared(welcome, painter);
+            drawRegion(painter, landscape, landscapeSource,
+                       QRectF(QPointF(0, 0), QSizeF(welcomePictureSize)));
+            const qreal logoHeight = 100;
+            const QRectF logoBounds =
+                boundsInScene(onlyElement(scene, QStringLiteral("logo")), QStringLiteral("logo"));
+            const qreal logoWidth = logoBounds.width() * logoHeight / logoBounds.height();
+            drawElement(painter, scene, QStringLiteral("logo"),
+                        QPointF((welcomePictureSize.width() - logoWidth) / 2, 36), logoHeight);
+            const qreal binHeight = 74;
+            for (std::size_t i = 0; i < binGroups.size(); ++i) {
+                const QPointF at(i % 2 == 0 ? 16 : 86, i < 2 ? 152 : 232);
+                drawElement(painter, scene, QString::fromLatin1(binGroups[i]), at, binHeight);
+            }
+        }
+        saveBitmap(welcome, path("welcome"));
+
+        QImage header(headerPictureSize * scale, QImage::Format_RGB32);
+        {
+            QPainter painter(&header);
+            prepared(header, painter);
+            // As tall as fits four abreast with a little room between, centred.
+            const qreal gap = 3;
+            qreal binsWidth = gap * (binGroups.size() - 1);
+            for (const char* bin : binGroups) {
+                const QRectF bounds = boundsInScene(onlyElement(scene, QString::fromLatin1(bin)),
+                                                    QString::fromLatin1(bin));
+                binsWidth += bounds.width() / bounds.height();
+            }
+            const qreal binHeight = (headerPictureSize.width() - 4 - gap * (binGroups.size() - 1)) /
+                                    (binsWidth - gap * (binGroups.size() - 1));
+            qreal x = 2;
+            for (const char* bin : binGroups)
+                x += drawElement(painter, scene, QString::fromLatin1(bin),
+                                 QPointF(x, (headerPictureSize.height() - binHeight) / 2),
+                                 binHeight) +
+                     gap;
+        }
+        saveBitmap(header, path("header"));
+    }
 }
 
 void renderPictures(const QDomDocument& scene, const QString& outputDir) {
@@ -274,10 +429,11 @@ int main(int argc, char* argv[]) {
     requireFonts(icon);
 
     const QString outputDir = args[3];
-    for (const char* sub : {"pictures", "reference", "icons"})
+    for (const char* sub : {"pictures", "reference", "icons", "installer"})
         if (!QDir().mkpath(outputDir + QLatin1Char('/') + QLatin1String(sub)))
             fail(QStringLiteral("cannot create %1").arg(outputDir));
     renderPictures(scene, outputDir);
     renderIcons(icon, outputDir);
+    renderInstallerPictures(scene, outputDir);
     return 0;
 }
