@@ -1,6 +1,6 @@
-#include "display.h"
 #include "mainwindow.h"
 #include "pictures.h"
+#include "platform.h"
 #include "qttranslations.h"
 
 #include <vekkiro/version.h>
@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
                    stderr);
         return EXIT_FAILURE;
     }
+    vekkiro::markRunning();
 
     QApplication::setApplicationName(QString::fromUtf8(vekkiro::version::productName));
     QApplication::setApplicationVersion(QString::fromUtf8(vekkiro::version::version));

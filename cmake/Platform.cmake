@@ -2,15 +2,17 @@
 # (bin/, share/); a Windows program keeps everything in its own folder, so it runs from wherever
 # it is unpacked: the executable at the top, the page of all items in winpj\ beside it.
 #
-# Whether a window can be opened at all is the one thing the program's entry asks of the
-# platform (VEKKIRO_DISPLAY_SOURCE, in app/).
+# What the program's entry asks of the platform (VEKKIRO_PLATFORM_SOURCE, in app/): whether a
+# window can be opened at all, and a mark that it is running, which the Windows installer looks
+# for by the name VEKKIRO_RUNNING_MUTEX.
 if(WIN32)
-    set(VEKKIRO_DISPLAY_SOURCE display_windows.cpp)
+    set(VEKKIRO_PLATFORM_SOURCE platform_windows.cpp)
+    set(VEKKIRO_RUNNING_MUTEX Vekkiro.Running)
     set(VEKKIRO_EXECUTABLE_NAME Vekkiro)
     set(VEKKIRO_PROGRAM_DIR .)
     set(VEKKIRO_ITEM_PAGE_DIR winpj)
 else()
-    set(VEKKIRO_DISPLAY_SOURCE display_unix.cpp)
+    set(VEKKIRO_PLATFORM_SOURCE platform_unix.cpp)
     set(VEKKIRO_EXECUTABLE_NAME vekkiro)
     set(VEKKIRO_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
     set(VEKKIRO_ITEM_PAGE_DIR ${CMAKE_INSTALL_DATADIR}/vekkiro/winpj)

@@ -7,4 +7,9 @@ namespace vekkiro {
 /// can say so in a line of its own.
 [[nodiscard]] bool displayAvailable(int argc, const char* const argv[]);
 
+/// Lets the rest of the system see, for as long as this process lives, that Vekkiro is running:
+/// on Windows the installer and uninstaller wait for it to end instead of failing on a file in
+/// use. Nothing on platforms whose packages can replace a running program.
+void markRunning();
+
 } // namespace vekkiro
