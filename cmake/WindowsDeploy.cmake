@@ -73,8 +73,7 @@ function(vekkiro_add_windows_dist target ico)
         return()
     endif()
     set(dist_dir ${CMAKE_BINARY_DIR}/dist)
-    set(VEKKIRO_SETUP_NAME Vekkiro-${VEKKIRO_VERSION_STRING}-setup.exe)
-    set(VEKKIRO_SETUP_FILE ${dist_dir}/${VEKKIRO_SETUP_NAME})
+    set(VEKKIRO_SETUP_FILE ${dist_dir}/Vekkiro-${VEKKIRO_VERSION_STRING}-setup.exe)
     set(VEKKIRO_ICO_PATH ${ico})
     set(VEKKIRO_LICENSE_FILE ${PROJECT_SOURCE_DIR}/LICENSE)
     set(VEKKIRO_INSTALL_LIST ${dist_dir}/install-list.nsh)
@@ -93,4 +92,6 @@ function(vekkiro_add_windows_dist target ico)
         DEPENDS ${target}
         COMMENT "Writing the zip and the installer to ${dist_dir}"
         VERBATIM)
+    # The installer's pictures.
+    add_dependencies(dist vekkiro_artwork)
 endfunction()
