@@ -30,6 +30,18 @@ mkdir -p "$WINEPREFIX"
     flock 9
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         "$wine" wineboot -i </dev/null >/dev/null 2>&1 9>&-
+        # The fonts Windows dialogs ask for (the installer's Chinese pages ask for 宋体) are not
+        # installed here; without a replacement their Chinese text comes out as boxes.
+        fonts=$(mktemp --suffix=.reg)
+        {
+            printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+            printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+            for font in 宋体 SimSun "MS Shell Dlg" "MS Shell Dlg 2" Tahoma; do
+                printf '"%s"="Noto Sans CJK SC"\r\n' "$font"
+            done
+        } | iconv -f UTF-8 -t UTF-16 >"$fonts"
+        "$wine" regedit /S "Z:${fonts//\//\\}" </dev/null >/dev/null 2>&1 9>&-
+        rm -f "$fonts"
     fi
 ) 9>"$WINEPREFIX/.vekkiro-lock"
 
