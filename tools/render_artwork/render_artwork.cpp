@@ -209,12 +209,6 @@ QByteArray withoutElements(const QDomDocument& scene, const QStringList& ids) {
     return document.toByteArray();
 }
 
-// Where an element lies in the scene's coordinates.
-QRectF boundsInScene(const QByteArray& svg, const QString& id) {
-    QSvgRenderer renderer(svg);
-    return renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id));
-}
-
 // Draws the part of the scene inside `source` into `target`, as vectors at the painter's scale.
 void drawRegion(QPainter& painter, const QByteArray& svg, const QRectF& source,
                 const QRectF& target) {
@@ -223,16 +217,27 @@ void drawRegion(QPainter& painter, const QByteArray& svg, const QRectF& source,
     renderer.render(&painter, target);
 }
 
-// Draws the element at the given height, keeping its proportions, its top left corner at `at`;
-// returns its width there.
-qreal drawElement(QPainter& painter, const QDomDocument& scene, const QString& id, QPointF at,
-                  qreal height) {
-    const QByteArray svg = onlyElement(scene, id);
-    const QRectF bounds = boundsInScene(svg, id);
-    const qreal width = bounds.width() * height / bounds.height();
-    drawRegion(painter, svg, bounds, QRectF(at, QSizeF(width, height)));
-    return width;
-}
+// One element of the scene on its own, and where it lies in the scene's coordinates.
+struct SceneElement {
+    QByteArray svg;
+    QRectF bounds;
+
+    SceneElement(const QDomDocument& scene, const QString& id)
+        : svg(onlyElement(scene, id)) {
+        QSvgRenderer renderer(svg);
+        bounds = renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id));
+    }
+
+    // Its width when drawn at the given height, in proportion.
+    [[nodiscard]] qreal widthAt(qreal height) const {
+        return bounds.width() * height / bounds.height();
+    }
+
+    // Draws it at the given height, its top left corner at `at`.
+    void draw(QPainter& painter, QPointF at, qreal height) const {
+        drawRegion(painter, svg, bounds, QRectF(at, QSizeF(widthAt(height), height)));
+    }
+};
 
 // The installer's pictures are 24-bit bitmaps, which every Windows version loads.
 void saveBitmap(const QImage& image, const QString& path) {
@@ -245,14 +250,20 @@ void saveBitmap(const QImage& image, const QString& path) {
 // The welcome picture: the sky and hills, the four tiles of the logo and the four bins; the
 // header picture: the four bins in a row on the header's white.
 void renderInstallerPictures(const QDomDocument& scene, const QString& outputDir) {
-    const QByteArray landscape = withoutElements(
-        scene, {QStringLiteral("logo"), QStringLiteral("fist"), QStringLiteral("slogan"),
-                QStringLiteral("search-panel"), QString::fromLatin1(noticeGroup),
-                QString::fromLatin1(binGroups[0]), QString::fromLatin1(binGroups[1]),
-                QString::fromLatin1(binGroups[2]), QString::fromLatin1(binGroups[3])});
+    QStringList besideTheLandscape = {QStringLiteral("logo"), QStringLiteral("fist"),
+                                      QStringLiteral("slogan"), QStringLiteral("search-panel"),
+                                      QString::fromLatin1(noticeGroup)};
+    std::vector<SceneElement> bins;
+    for (const char* bin : binGroups) {
+        besideTheLandscape.append(QString::fromLatin1(bin));
+        bins.emplace_back(scene, QString::fromLatin1(bin));
+    }
+    const QByteArray landscape = withoutElements(scene, besideTheLandscape);
+    const SceneElement logo(scene, QStringLiteral("logo"));
     const qreal sceneHeight = layout::pictureHeight;
     const QRectF landscapeSource(
         0, 0, sceneHeight * welcomePictureSize.width() / welcomePictureSize.height(), sceneHeight);
+
     for (const int percent : installerScales) {
         const qreal scale = percent / 100.0;
         const auto prepared = [scale](QImage& image, QPainter& painter) {
@@ -275,16 +286,11 @@ void renderInstallerPictures(const QDomDocument& scene, const QString& outputDir
             drawRegion(painter, landscape, landscapeSource,
                        QRectF(QPointF(0, 0), QSizeF(welcomePictureSize)));
             const qreal logoHeight = 100;
-            const QRectF logoBounds =
-                boundsInScene(onlyElement(scene, QStringLiteral("logo")), QStringLiteral("logo"));
-            const qreal logoWidth = logoBounds.width() * logoHeight / logoBounds.height();
-            drawElement(painter, scene, QStringLiteral("logo"),
-                        QPointF((welcomePictureSize.width() - logoWidth) / 2, 36), logoHeight);
-            const qreal binHeight = 74;
-            for (std::size_t i = 0; i < binGroups.size(); ++i) {
-                const QPointF at(i % 2 == 0 ? 16 : 86, i < 2 ? 152 : 232);
-                drawElement(painter, scene, QString::fromLatin1(binGroups[i]), at, binHeight);
-            }
+            logo.draw(painter,
+                      QPointF((welcomePictureSize.width() - logo.widthAt(logoHeight)) / 2, 36),
+                      logoHeight);
+            for (std::size_t i = 0; i < bins.size(); ++i)
+                bins[i].draw(painter, QPointF(i % 2 == 0 ? 16 : 86, i < 2 ? 152 : 232), 74);
         }
         saveBitmap(welcome, path("welcome"));
 
@@ -292,22 +298,21 @@ void renderInstallerPictures(const QDomDocument& scene, const QString& outputDir
         {
             QPainter painter(&header);
             prepared(header, painter);
-            // As tall as fits four abreast with a little room between, centred.
+            // As tall as fits four abreast with a little room between and at the sides.
             const qreal gap = 3;
-            qreal binsWidth = gap * (binGroups.size() - 1);
-            for (const char* bin : binGroups) {
-                const QRectF bounds = boundsInScene(onlyElement(scene, QString::fromLatin1(bin)),
-                                                    QString::fromLatin1(bin));
-                binsWidth += bounds.width() / bounds.height();
+            const qreal margin = 2;
+            qreal widthPerHeight = 0;
+            for (const SceneElement& bin : bins)
+                widthPerHeight += bin.widthAt(1);
+            const qreal binHeight =
+                (headerPictureSize.width() - 2 * margin - gap * qreal(bins.size() - 1)) /
+                widthPerHeight;
+            qreal x = margin;
+            for (const SceneElement& bin : bins) {
+                bin.draw(painter, QPointF(x, (headerPictureSize.height() - binHeight) / 2),
+                         binHeight);
+                x += bin.widthAt(binHeight) + gap;
             }
-            const qreal binHeight = (headerPictureSize.width() - 4 - gap * (binGroups.size() - 1)) /
-                                    (binsWidth - gap * (binGroups.size() - 1));
-            qreal x = 2;
-            for (const char* bin : binGroups)
-                x += drawElement(painter, scene, QString::fromLatin1(bin),
-                                 QPointF(x, (headerPictureSize.height() - binHeight) / 2),
-                                 binHeight) +
-                     gap;
         }
         saveBitmap(header, path("header"));
     }
