@@ -47,7 +47,6 @@ check_scope() {
     pid=$!
     window=$(wait_for_window Vekkiro) || fail "$option: the installed program shows no window"
     quit_program "$window"
-    wait "$pid" || true
 
     echo "mine" >"$dir/notes.txt"
     wine_run "$windows_dir\\uninstall.exe" /S || fail "$option: the silent uninstall failed"

@@ -42,15 +42,11 @@ entry_value() {
 
 # wait_until_gone <path>...: waits (up to 30 s) until none of the paths exists. An uninstaller
 # started without _?= copies itself elsewhere and returns while the copy is still at work.
-wait_until_gone() {
+none_exists() {
     local path
-    for _ in $(seq 150); do
-        for path; do [[ -e $path ]] && break; done
-        [[ -e $path ]] || return 0
-        sleep 0.2
-    done
-    return 1
+    for path; do [[ ! -e $path ]] || return 1; done
 }
+wait_until_gone() { wait_until 30 none_exists "$@"; }
 
 # state_of <folder>: what an install consists of, to compare before and after a run that should
 # change nothing: every file under the folder with its size and time, and both hives' entries.
