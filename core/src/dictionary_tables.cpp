@@ -8,11 +8,13 @@
 //   from it and shared under the same licence.
 // - jieba's word list (dict.txt), as Debian's python3-jieba 0.42.1-3 ships it.
 //   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.
-#include "dictionary_tables.h"
+#include <vekkiro/other_words.h>
 
 #include <array>
 
-namespace vekkiro::detail {
+namespace vekkiro {
+
+namespace {
 
 // Each with the English gloss the two words share.
 // clang-format off
@@ -86,6 +88,8 @@ constexpr std::array otherWordTable = {
     OtherWord{u"口红胶", u"固体胶"}, // glue stick
     OtherWord{u"口红胶", u"胶棒"}, // glue stick
     OtherWord{u"吐绶鸡", u"火鸡"}, // turkey
+    OtherWord{u"向日葵", u"葵花"}, // sunflower
+    OtherWord{u"向阳花", u"向日葵"}, // sunflower
     OtherWord{u"向阳花", u"葵花"}, // sunflower
     OtherWord{u"吸尘机", u"吸尘器"}, // vacuum cleaner
     OtherWord{u"味素", u"味精"}, // monosodium glutamate (MSG)
@@ -113,6 +117,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"墨镜", u"太阳眼镜"}, // sunglasses
     OtherWord{u"墨镜", u"太阳镜"}, // sunglasses
     OtherWord{u"壁纸", u"墙纸"}, // wallpaper
+    OtherWord{u"壁虱", u"臭虫"}, // bedbug
     OtherWord{u"外加剂", u"添加剂"}, // additive
     OtherWord{u"外太空", u"太空"}, // outer space
     OtherWord{u"外层空间", u"太空"}, // outer space
@@ -122,6 +127,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"大鼠", u"老鼠"}, // rat
     OtherWord{u"太阳眼镜", u"墨镜"}, // sunglasses
     OtherWord{u"太阳眼镜", u"太阳镜"}, // sunglasses
+    OtherWord{u"太阳花", u"葵花"}, // sunflower
     OtherWord{u"太阳镜", u"墨镜"}, // sunglasses
     OtherWord{u"太阳镜", u"太阳眼镜"}, // sunglasses
     OtherWord{u"头戴式耳机", u"耳机"}, // headphones
@@ -129,6 +135,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"头箍", u"发带"}, // headband
     OtherWord{u"奇异果", u"猕猴桃"}, // Chinese gooseberry
     OtherWord{u"奈米", u"纳米"}, // nanometer
+    OtherWord{u"奶油果", u"牛油果"}, // avocado
     OtherWord{u"奶酪", u"芝士"}, // cheese
     OtherWord{u"如意套", u"安全套"}, // condom
     OtherWord{u"如意套", u"避孕套"}, // condom
@@ -137,11 +144,13 @@ constexpr std::array otherWordTable = {
     OtherWord{u"婴孩", u"婴儿"}, // infant
     OtherWord{u"安全套", u"避孕套"}, // condom
     OtherWord{u"安石榴", u"石榴"}, // pomegranate
+    OtherWord{u"官桂", u"桂皮"}, // Chinese cinnamon
     OtherWord{u"宝贝", u"宝宝"}, // baby
     OtherWord{u"对虾", u"虾"}, // prawn
     OtherWord{u"小强", u"蟑螂"}, // cockroach
     OtherWord{u"小粉", u"淀粉"}, // starch
     OtherWord{u"小红莓", u"蔓越莓"}, // cranberry
+    OtherWord{u"小茴香", u"茴香"}, // fennel
     OtherWord{u"小虾", u"虾"}, // shrimp
     OtherWord{u"小虾米", u"虾"}, // shrimp
     OtherWord{u"小雨伞", u"安全套"}, // condom
@@ -172,6 +181,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"微尘", u"粉尘"}, // dust
     OtherWord{u"徽标", u"徽章"}, // crest
     OtherWord{u"徽记", u"徽章"}, // crest
+    OtherWord{u"忍冬", u"金银花"}, // honeysuckle
     OtherWord{u"快熟面", u"方便面"}, // instant noodles
     OtherWord{u"快熟面", u"泡面"}, // instant noodles
     OtherWord{u"意大利直面", u"意大利面"}, // spaghetti
@@ -345,9 +355,10 @@ constexpr std::array otherWordTable = {
     OtherWord{u"电冰箱", u"冰箱"}, // refrigerator
     OtherWord{u"电灯泡", u"灯泡"}, // light bulb
     OtherWord{u"画框", u"镜框"}, // picture frame
+    OtherWord{u"番木瓜", u"木瓜"}, // papaya
     OtherWord{u"番椒", u"辣椒"}, // chili
     OtherWord{u"番瓜", u"南瓜"}, // pumpkin
-    OtherWord{u"番红花", u"藏红花"}, // saffron (Crocus sativus)
+    OtherWord{u"番红花", u"藏红花"}, // saffron
     OtherWord{u"番茄", u"西红柿"}, // tomato
     OtherWord{u"番薯", u"红薯"}, // sweet potato
     OtherWord{u"疮口", u"创口"}, // wound
@@ -355,7 +366,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"白兰瓜", u"哈密瓜"}, // honeydew melon
     OtherWord{u"白垩", u"粉笔"}, // chalk
     OtherWord{u"白报纸", u"报纸"}, // newsprint
-    OtherWord{u"白木耳", u"银耳"}, // white fungus (Tremella fuciformis)
+    OtherWord{u"白木耳", u"银耳"}, // white fungus
     OtherWord{u"白脱", u"黄油"}, // butter
     OtherWord{u"白薯", u"山芋"}, // sweet potato
     OtherWord{u"白薯", u"番薯"}, // sweet potato
@@ -381,7 +392,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"硬碟", u"硬盘"}, // hard disk
     OtherWord{u"神仙", u"仙人"}, // Daoist immortal
     OtherWord{u"禾草", u"青草"}, // grass
-    OtherWord{u"秀珍菇", u"平菇"}, // oyster mushroom (Pleurotus ostreatus)
+    OtherWord{u"秀珍菇", u"平菇"}, // oyster mushroom
     OtherWord{u"移动电源", u"充电宝"}, // portable charger
     OtherWord{u"稀饭", u"粥"}, // congee
     OtherWord{u"空气调节", u"空调"}, // air conditioning
@@ -407,6 +418,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"糖水", u"糖浆"}, // syrup
     OtherWord{u"糖汁", u"糖浆"}, // syrup
     OtherWord{u"糨糊", u"浆糊"}, // Taiwan pr. [jiang4 hu2]
+    OtherWord{u"糯稻", u"糯米"}, // glutinous rice
     OtherWord{u"糯米糕", u"糯米糍"}, // glutinous rice cake
     OtherWord{u"红萝卜", u"胡萝卜"}, // carrot
     OtherWord{u"红薯", u"山芋"}, // sweet potato
@@ -427,7 +439,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"绿花椰菜", u"西兰花"}, // broccoli
     OtherWord{u"绿花菜", u"西兰花"}, // broccoli
     OtherWord{u"绿菜花", u"西兰花"}, // broccoli
-    OtherWord{u"罗汉豆", u"蚕豆"}, // broad bean (Vicia faba)
+    OtherWord{u"罗汉豆", u"蚕豆"}, // broad bean
     OtherWord{u"羊桃", u"杨桃"}, // carambola
     OtherWord{u"羽球", u"羽毛球"}, // badminton
     OtherWord{u"老玉米", u"玉米"}, // corn
@@ -439,12 +451,13 @@ constexpr std::array otherWordTable = {
     OtherWord{u"耳蜡", u"耳屎"}, // cerumen
     OtherWord{u"耳麦", u"耳机"}, // earphones
     OtherWord{u"耵聍", u"耳屎"}, // cerumen
+    OtherWord{u"肉桂", u"桂皮"}, // Chinese cinnamon
     OtherWord{u"肌体", u"身体"}, // the body
     OtherWord{u"肠仔", u"香肠"}, // sausage
     OtherWord{u"胡子", u"胡须"}, // beard
     OtherWord{u"胡桃", u"核桃"}, // walnut
     OtherWord{u"胡瓜", u"黄瓜"}, // cucumber
-    OtherWord{u"胡豆", u"蚕豆"}, // broad bean (Vicia faba)
+    OtherWord{u"胡豆", u"蚕豆"}, // broad bean
     OtherWord{u"胶棒", u"固体胶"}, // glue stick
     OtherWord{u"胶泥", u"泥土"}, // clay
     OtherWord{u"胶黏剂", u"胶水"}, // glue
@@ -479,6 +492,9 @@ constexpr std::array otherWordTable = {
     OtherWord{u"菌子", u"蘑菇"}, // mushroom
     OtherWord{u"菌菇", u"蘑菇"}, // mushroom
     OtherWord{u"葡萄干儿", u"葡萄干"}, // raisin
+    OtherWord{u"葱头", u"洋葱"}, // onion
+    OtherWord{u"葵花", u"向日葵"}, // sunflower
+    OtherWord{u"蓝草莓", u"蓝莓"}, // blueberry
     OtherWord{u"蔓越橘", u"蔓越莓"}, // cranberry
     OtherWord{u"薯泥", u"土豆泥"}, // mashed potato
     OtherWord{u"藁草", u"干草"}, // hay
@@ -486,7 +502,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"虾爬子", u"皮皮虾"}, // mantis shrimp
     OtherWord{u"虾蛄", u"皮皮虾"}, // mantis shrimp
     OtherWord{u"蚊虫", u"蚊子"}, // mosquito
-    OtherWord{u"蚝菇", u"平菇"}, // oyster mushroom (Pleurotus ostreatus)
+    OtherWord{u"蚝菇", u"平菇"}, // oyster mushroom
     OtherWord{u"蛋清", u"蛋白"}, // egg white
     OtherWord{u"蛋白质", u"蛋白"}, // protein
     OtherWord{u"蛤蚌", u"文蛤"}, // clam
@@ -520,6 +536,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"裤衩", u"内裤"}, // underpants
     OtherWord{u"褯子", u"尿片"}, // diaper
     OtherWord{u"西红柿", u"番茄"}, // tomato
+    OtherWord{u"西芹", u"芹菜"}, // celery
     OtherWord{u"角膜接触镜", u"隐形眼镜"}, // contact lens
     OtherWord{u"证书", u"证件"}, // certificate
     OtherWord{u"证明书", u"证件"}, // certificate
@@ -555,7 +572,9 @@ constexpr std::array otherWordTable = {
     OtherWord{u"醪糟", u"酒酿"}, // glutinous rice wine
     OtherWord{u"重眼皮", u"双眼皮"}, // double eyelid
     OtherWord{u"重眼皮儿", u"双眼皮"}, // double eyelid
+    OtherWord{u"野胡萝卜", u"胡萝卜"}, // carrot
     OtherWord{u"野草", u"杂草"}, // weeds
+    OtherWord{u"金瓜", u"南瓜"}, // pumpkin
     OtherWord{u"金龟", u"乌龟"}, // tortoise
     OtherWord{u"钉书机", u"订书机"}, // stapler
     OtherWord{u"钳子", u"夹子"}, // clamp
@@ -611,6 +630,7 @@ constexpr std::array otherWordTable = {
     OtherWord{u"黏合剂", u"胶水"}, // glue
     OtherWord{u"黏土", u"泥土"}, // clay
     OtherWord{u"黏土", u"胶泥"}, // clay
+    OtherWord{u"黏米", u"糯米"}, // glutinous rice
     OtherWord{u"黏胶", u"胶水"}, // glue
     OtherWord{u"黑椒", u"黑胡椒"}, // black pepper
     OtherWord{u"鼻垢", u"鼻屎"}, // booger
@@ -620,6 +640,10 @@ constexpr std::array otherWordTable = {
 };
 // clang-format on
 
-const std::span<const OtherWord> otherWords = otherWordTable;
+} // namespace
 
-} // namespace vekkiro::detail
+std::span<const OtherWord> otherWords() noexcept {
+    return otherWordTable;
+}
+
+} // namespace vekkiro

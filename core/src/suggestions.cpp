@@ -2,6 +2,7 @@
 
 #include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
+#include <vekkiro/other_words.h>
 #include <vekkiro/suggestions.h>
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string_view>
 
 namespace vekkiro {
 
@@ -16,42 +19,63 @@ namespace {
 
 using detail::hanziTables;
 
-// How a name matches a text, best first.
+// How a name matches a text, best first. A match through another word never outranks one by the
+// name's own characters, but for a text that is another word for the whole name (冰激凌 for
+// 冰淇淋): that name comes before names that merely hold the text.
 enum class Match : std::uint8_t {
     Equal,
     StartsWith,
+    OtherWordEqual,
     Contains,
     NameInText,
     InOrder,
+    // The noun of a description ("摔碎的碗" → 碗), or its last words.
+    DescribedEqual,
+    DescribedStartsWith,
+    DescribedContains,
     SoundsEqual,
     SoundsStartsWith,
     SoundsContains,
+    // One character of three or more wrong, a slip of the hand or the eye (塑科袋 for 塑料袋).
+    SlipEqual,
+    SlipContains,
+    OtherWordStartsWith,
+    OtherWordContains,
+    OtherWordInText,
     PinyinEqual,
     InitialsEqual,
     PinyinStartsWith,
     PinyinUnfinished,
     PinyinContains,
+    // Pinyin as an input method that forgives z/zh, n/l, an/ang and the like reads it.
+    FuzzyEqual,
+    FuzzyStartsWith,
     InitialsStartsWith,
 };
 
-// A match, and whether it needs a character's rarer reading (腊 read xī rather than là).
+// A match, and what orders it among matches of its kind: whether it needs a character's rarer
+// reading (腊 read xī rather than là), or, of names that the text holds, whether the name is
+// not what the text ends with (its head: 纽扣电池 is a battery).
 struct Found {
     Match match;
-    bool rareReading = false;
+    bool later = false;
 };
 
 // The ranking rule, all of it: by kind of match in the order above; within a kind, names spelled
-// in their characters' commonest readings first; then shorter names first, except among names
-// that the text holds, where the longest is the most of what was typed and comes first; then
-// catalogue order. Packed into one number, smaller is better.
+// in their characters' commonest readings first, and of names that the text holds, the one it
+// ends with first; then shorter names first, except among names that the text holds, where the
+// longest is the most of what was typed and comes first; then catalogue order. Packed into one
+// number, smaller is better.
 constexpr int positionBits = 11;
 constexpr int lengthBits = 6;
 static_assert(ItemCatalogue::size < (1 << positionBits));
+static_assert(static_cast<int>(Match::InitialsStartsWith) <
+              (1 << (32 - lengthBits - 1 - positionBits)));
 
 constexpr std::uint32_t rankOf(Found found, std::size_t nameLength, int position) noexcept {
     constexpr std::size_t longest = (1U << lengthBits) - 1;
     const std::size_t length = std::min(nameLength, longest);
-    const std::size_t order = (found.rareReading ? 1U << lengthBits : 0U) +
+    const std::size_t order = (found.later ? 1U << lengthBits : 0U) +
                               (found.match == Match::NameInText ? longest - length : length);
     return static_cast<std::uint32_t>(found.match) << (lengthBits + 1 + positionBits) |
            static_cast<std::uint32_t>(order) << positionBits | static_cast<std::uint32_t>(position);
@@ -114,8 +138,29 @@ constexpr bool isLetter(char16_t unit) noexcept {
     return unit >= u'a' && unit <= u'z';
 }
 
+constexpr bool isDigit(char16_t unit) noexcept {
+    return unit >= u'0' && unit <= u'9';
+}
+
 constexpr bool isLetterOrDigit(char16_t unit) noexcept {
-    return isLetter(unit) || (unit >= u'0' && unit <= u'9');
+    return isLetter(unit) || isDigit(unit);
+}
+
+// A tone number after a syllable, as in "dian4chi2".
+constexpr bool isToneNumber(char16_t unit) noexcept {
+    return unit >= u'1' && unit <= u'5';
+}
+
+// The unit characters are compared by: Chinese numerals as the digits they stand for, so that
+// 七号电池 finds 7号无汞电池 and 1次性 finds 一次性.
+constexpr char16_t keyOf(char16_t unit) noexcept {
+    constexpr std::u16string_view numerals = u"〇一二三四五六七八九";
+    if (unit == u'零')
+        return u'0';
+    if (unit == u'两')
+        return u'2';
+    const auto at = numerals.find(unit);
+    return at == std::u16string_view::npos ? unit : static_cast<char16_t>(u'0' + at);
 }
 
 // Whether a typed unit spells a letter of a syllable. People type "u" for ü where no input
@@ -136,6 +181,10 @@ public:
     [[nodiscard]] bool mayShareAny(const UnitFilter& other) const noexcept {
         return (other.m_bits & m_bits) != 0;
     }
+    /// Whether this set may hold all of the other's units but one.
+    [[nodiscard]] bool mayHoldAllButOne(const UnitFilter& other) const noexcept {
+        return std::popcount(other.m_bits & ~m_bits) <= 1;
+    }
 
 private:
     static constexpr std::uint64_t bitOf(char16_t unit) noexcept { return 1ULL << (unit % 64U); }
@@ -145,6 +194,7 @@ private:
 // The typed text as the list reads it, with the readings of its characters.
 class Text {
 public:
+    Text() noexcept = default;
     explicit Text(std::u16string_view typed) noexcept {
         for (const char16_t unit : typed) {
             if (isIgnored(unit))
@@ -156,22 +206,28 @@ public:
             m_units[m_size++] = simplifiedForm(foldedAscii(unit));
         }
         bool hasLetter = false;
-        m_spellable = true;
+        bool hasOther = false;
         for (std::size_t at = 0; at < m_size; ++at) {
             m_pinyin[at] = pinyinOf(m_units[at]);
-            m_filter.add(m_units[at]);
+            m_filter.add(keyOf(m_units[at]));
             hasLetter = hasLetter || isLetter(m_units[at]);
-            m_spellable = m_spellable && isLetterOrDigit(m_units[at]);
+            hasOther = hasOther || !isLetterOrDigit(m_units[at]);
         }
-        m_spellable = m_spellable && hasLetter;
+        m_spellable = hasLetter && !hasOther;
+        m_mixed = hasLetter && hasOther;
     }
 
     [[nodiscard]] std::size_t size() const noexcept { return m_size; }
     [[nodiscard]] char16_t operator[](std::size_t at) const noexcept { return m_units[at]; }
+    [[nodiscard]] char16_t key(std::size_t at) const noexcept { return keyOf(m_units[at]); }
+    [[nodiscard]] std::u16string_view view() const noexcept { return {m_units.data(), m_size}; }
     [[nodiscard]] Pinyin pinyin(std::size_t at) const noexcept { return m_pinyin[at]; }
     [[nodiscard]] const UnitFilter& filter() const noexcept { return m_filter; }
     /// Only ASCII letters and digits, at least one letter: it may be pinyin.
     [[nodiscard]] bool spellable() const noexcept { return m_spellable; }
+    /// Letters and characters both: characters with pinyin typed after or between them, as an
+    /// input method leaves the letters it has not turned into characters yet (易拉g).
+    [[nodiscard]] bool mixed() const noexcept { return m_mixed; }
 
 private:
     std::array<char16_t, longestSuggestionText> m_units{};
@@ -179,6 +235,7 @@ private:
     std::size_t m_size = 0;
     UnitFilter m_filter;
     bool m_spellable = false;
+    bool m_mixed = false;
 };
 
 // A catalogue name, its letters in lower case, with the readings of its characters.
@@ -189,13 +246,14 @@ public:
         , m_readings(hanziTables.nameUnitReadings.subspan(
               hanziTables.nameUnitStart[static_cast<std::size_t>(position - 1)], m_units.size())) {
         for (const char16_t unit : m_units)
-            m_filter.add(foldedAscii(unit));
+            m_filter.add(keyOf(foldedAscii(unit)));
     }
 
     [[nodiscard]] std::size_t size() const noexcept { return m_units.size(); }
     [[nodiscard]] char16_t operator[](std::size_t at) const noexcept {
         return foldedAscii(m_units[at]);
     }
+    [[nodiscard]] char16_t key(std::size_t at) const noexcept { return keyOf((*this)[at]); }
     /// The numbers of the syllables its character at `at` reads as, in hanziTables.syllables.
     [[nodiscard]] std::span<const std::uint16_t> syllables(std::size_t at) const noexcept {
         const std::uint16_t row = m_readings[at];
@@ -212,16 +270,6 @@ public:
                 return true;
         return false;
     }
-    /// Whether the character at `at` can be spelled starting with the unit.
-    [[nodiscard]] bool mayBeSpelledFrom(std::size_t at, char16_t unit) const noexcept {
-        const char16_t own = (*this)[at];
-        if (own < 0x80)
-            return own == unit;
-        const std::span<const std::uint16_t> ids = syllables(at);
-        return std::any_of(ids.begin(), ids.end(), [unit](std::uint16_t id) {
-            return spells(hanziTables.syllables[id].front(), unit);
-        });
-    }
     [[nodiscard]] const UnitFilter& filter() const noexcept { return m_filter; }
 
 private:
@@ -237,8 +285,8 @@ public:
         : m_name(name)
         , m_start(start) {}
     [[nodiscard]] std::size_t size() const noexcept { return m_name.size(); }
-    [[nodiscard]] char16_t operator[](std::size_t at) const noexcept {
-        return m_name[(m_start + at) % m_name.size()];
+    [[nodiscard]] char16_t key(std::size_t at) const noexcept {
+        return m_name.key((m_start + at) % m_name.size());
     }
 
 private:
@@ -266,25 +314,34 @@ template <typename Whole, typename Part>
 bool holdsInOrder(const Whole& whole, const Part& part) noexcept {
     std::size_t i = 0;
     for (std::size_t at = 0; at < whole.size() && i < part.size(); ++at)
-        if (whole[at] == part[i])
+        if (whole.key(at) == part.key(i))
             ++i;
     return i == part.size();
 }
 
-std::optional<Match> byCharacters(const Name& name, const Text& text) noexcept {
+std::optional<Found> byCharacters(const Name& name, const Text& text) noexcept {
     const auto same = [&](std::size_t inName, std::size_t inText) {
-        return name[inName] == text[inText];
+        return name.key(inName) == text.key(inText);
     };
-    if (const auto at = find(name, text, same))
-        return atPlace(*at, text.size(), name.size(), Match::Equal, Match::StartsWith,
-                       Match::Contains);
+    if (name.filter().mayHoldAll(text.filter()))
+        if (const auto at = find(name, text, same))
+            return Found{atPlace(*at, text.size(), name.size(), Match::Equal, Match::StartsWith,
+                                 Match::Contains)};
 
     const std::size_t n = name.size();
     const std::size_t t = text.size();
-    if (t > n && (n >= 2 || t <= 2) && text.filter().mayHoldAll(name.filter()) &&
-        find(text, name,
-             [&](std::size_t inText, std::size_t inName) { return same(inName, inText); }))
-        return Match::NameInText;
+    if (t > n && (n >= 2 || t <= 2) && text.filter().mayHoldAll(name.filter())) {
+        const auto inText = [&](std::size_t atText, std::size_t atName) {
+            return same(atName, atText);
+        };
+        if (find(text, name, inText)) {
+            // A name the text ends with is what the text is about: 纽扣电池 is a battery.
+            std::size_t i = 0;
+            while (i < n && same(i, t - n + i))
+                ++i;
+            return Found{Match::NameInText, i != n};
+        }
+    }
 
     // In order with gaps, or swapped, while the shorter is at least half the longer: beyond
     // that, a text shares too little with a name to mean it.
@@ -296,7 +353,7 @@ std::optional<Match> byCharacters(const Name& name, const Text& text) noexcept {
     for (std::size_t start = 0; start < n; ++start) {
         const Rotated rotated(name, start);
         if (t >= n ? holdsInOrder(text, rotated) : holdsInOrder(rotated, text))
-            return Match::InOrder;
+            return Found{Match::InOrder};
     }
     return std::nullopt;
 }
@@ -309,7 +366,7 @@ std::optional<Match> bySound(const Name& name, const Text& text) noexcept {
         bool anySame = false;
         std::size_t i = 0;
         for (; i < text.size(); ++i) {
-            if (name[at + i] == text[i])
+            if (name.key(at + i) == text.key(i))
                 anySame = true;
             else if (!name.pinyin(at + i).sharesReadingWith(text.pinyin(i)))
                 break;
@@ -317,6 +374,23 @@ std::optional<Match> bySound(const Name& name, const Text& text) noexcept {
         if (i == text.size() && anySame)
             return atPlace(at, text.size(), name.size(), Match::SoundsEqual,
                            Match::SoundsStartsWith, Match::SoundsContains);
+    }
+    return std::nullopt;
+}
+
+// One character of the text differs from the name's, or from a part of a name, where each has
+// three characters or more: a slip of the hand or the eye, not of the ear.
+std::optional<Match> bySlip(const Name& name, const Text& text) noexcept {
+    constexpr std::size_t shortest = 3;
+    if (text.size() < shortest || text.size() > name.size() || text.spellable() ||
+        !name.filter().mayHoldAllButOne(text.filter()))
+        return std::nullopt;
+    for (std::size_t at = 0; at + text.size() <= name.size(); ++at) {
+        std::size_t differ = 0;
+        for (std::size_t i = 0; i < text.size() && differ < 2; ++i)
+            differ += name.key(at + i) != text.key(i) ? 1U : 0U;
+        if (differ == 1)
+            return at == 0 && text.size() == name.size() ? Match::SlipEqual : Match::SlipContains;
     }
     return std::nullopt;
 }
@@ -337,8 +411,74 @@ std::size_t sharedStart(std::string_view syllable, const Text& text, std::size_t
     return n;
 }
 
-// Which readings of a character spelling may take: all, or only the first, its commonest.
-enum class Readings : std::uint8_t { All, Commonest };
+// No syllable is longer than this ("zhuang", "shuang"), nor any form an input method hears it as.
+constexpr std::size_t longestSyllable = 6;
+
+// A syllable as an input method that forgives some of what people mishear reads it: with z, c
+// and s for zh, ch and sh and the other way round, n for l, f for h, and -an, -en, -in for -ang,
+// -eng, -ing, each both ways. Calls `take` with each other form.
+template <typename Take> void forEachFuzzyForm(std::string_view syllable, Take take) {
+    std::array<std::string_view, 2> initials{};
+    std::array<std::string_view, 2> finals{};
+    std::size_t initialCount = 1;
+    std::size_t finalCount = 1;
+    // The initial, as far as a fuzzy pair goes, and its other form.
+    std::size_t initialLength = 0;
+    if (syllable.size() >= 2 && syllable[1] == 'h' &&
+        (syllable[0] == 'z' || syllable[0] == 'c' || syllable[0] == 's')) {
+        initialLength = 2;
+        initials[1] = syllable.substr(0, 1);
+        initialCount = 2;
+    } else if (!syllable.empty()) {
+        static constexpr std::string_view pairs[][2] = {
+            {"z", "zh"}, {"c", "ch"}, {"s", "sh"}, {"n", "l"}, {"l", "n"}, {"f", "h"}, {"h", "f"}};
+        for (const auto& pair : pairs) {
+            if (syllable.front() == pair[0].front()) {
+                initialLength = 1;
+                initials[1] = pair[1];
+                initialCount = 2;
+                break;
+            }
+        }
+    }
+    initials[0] = syllable.substr(0, initialLength);
+    std::string_view rest = syllable.substr(initialLength);
+    // The final's nasal, as far as a fuzzy pair goes: -ng loses its g, -n gains one.
+    const bool endsInNg =
+        rest.size() >= 3 && rest.substr(rest.size() - 2) == "ng" &&
+        std::string_view("aei").find(rest[rest.size() - 3]) != std::string_view::npos;
+    const bool endsInN =
+        !endsInNg && rest.size() >= 2 && rest.back() == 'n' &&
+        std::string_view("aei").find(rest[rest.size() - 2]) != std::string_view::npos;
+    std::string_view body = rest;
+    if (endsInNg) {
+        body = rest.substr(0, rest.size() - 1);
+        finals[0] = "g";
+        finals[1] = "";
+        finalCount = 2;
+    } else if (endsInN) {
+        finals[0] = "";
+        finals[1] = "g";
+        finalCount = 2;
+    }
+    for (std::size_t i = 0; i < initialCount; ++i) {
+        for (std::size_t f = 0; f < finalCount; ++f) {
+            if (i == 0 && f == 0)
+                continue;
+            std::array<char, longestSyllable + 2> form{};
+            std::size_t length = 0;
+            for (const std::string_view piece : {initials[i], body, finals[f]})
+                for (const char letter : piece)
+                    if (length < form.size())
+                        form[length++] = letter;
+            take(std::string_view(form.data(), length));
+        }
+    }
+}
+
+// Which readings of a character spelling may take: all, or only the first, its commonest; and
+// whether as typed or as a forgiving input method hears them.
+enum class Readings : std::uint8_t { All, Commonest, Fuzzy };
 
 // Calls `take(syllable)` for each way the name's character can be spelled.
 template <typename Take>
@@ -349,15 +489,31 @@ void forEachSyllable(const Name& name, std::size_t at, Readings readings, Take t
         return;
     }
     const std::span<const std::uint16_t> syllables = name.syllables(at);
-    const std::size_t count = readings == Readings::All ? syllables.size() : 1;
-    for (std::size_t k = 0; k < count && k < syllables.size(); ++k)
-        take(hanziTables.syllables[syllables[k]]);
+    const std::size_t count = readings == Readings::Commonest ? 1 : syllables.size();
+    for (std::size_t k = 0; k < count && k < syllables.size(); ++k) {
+        const std::string_view syllable = hanziTables.syllables[syllables[k]];
+        take(syllable);
+        if (readings == Readings::Fuzzy)
+            forEachFuzzyForm(syllable, take);
+    }
+}
+
+// Whether the name's character at `at` can be spelled starting with the text's unit, or is it.
+bool mayBeSpelledFrom(const Name& name, std::size_t at, char16_t unit, Readings readings) {
+    if (!isLetterOrDigit(unit))
+        return name.key(at) == keyOf(unit);
+    bool may = false;
+    forEachSyllable(name, at, readings, [&](std::string_view syllable) {
+        may = may || spells(syllable.front(), unit);
+    });
+    return may;
 }
 
 // How far the text spells the name from its `start`-th character on. Follows every way of
 // reading the text at once, as two sets of places in it, one bit a place: those reached by whole
 // syllables only, and those reached with some syllable cut short (an initial, or "zh" for
-// "zhi"). Reaching the text's end is noted in the answer instead.
+// "zhi"). Reaching the text's end is noted in the answer instead. A character in the text (not a
+// letter) must be the name's own; a tone number after a syllable is passed over.
 struct Spelled {
     bool wholeToTheEnd = false; // whole syllables spell the text, up to the name's last character
     bool whole = false;         // whole syllables spell the text
@@ -377,27 +533,41 @@ Spelled spelledFrom(const Name& name, std::size_t start, const Text& text,
         const bool last = at + 1 == name.size();
         std::uint64_t nextWhole = 0;
         std::uint64_t nextCut = 0;
+        // The text reached `to` by whole syllables (or cut ones): note its end, or go on from
+        // there, past a tone number.
+        const auto reach = [&](std::size_t to, bool byWhole, bool byCut, bool fromSyllable) {
+            if (fromSyllable && to < end && isToneNumber(text[to]) && name[at] >= 0x80)
+                ++to;
+            if (to == end) {
+                spelled.whole = spelled.whole || byWhole;
+                spelled.wholeToTheEnd = spelled.wholeToTheEnd || (last && byWhole);
+                spelled.cut = spelled.cut || byCut;
+                spelled.cutToTheEnd = spelled.cutToTheEnd || (last && byCut);
+                return;
+            }
+            nextWhole |= byWhole ? 1ULL << to : 0;
+            nextCut |= byCut ? 1ULL << to : 0;
+        };
         for (std::uint64_t places = whole | cut; places != 0; places &= places - 1) {
             const auto from = static_cast<std::size_t>(std::countr_zero(places));
             const bool byWhole = ((whole >> from) & 1U) != 0;
             const bool byCut = ((cut >> from) & 1U) != 0;
+            if (!isLetterOrDigit(text[from])) {
+                if (text.key(from) == name.key(at))
+                    reach(from + 1, byWhole, byCut, false);
+                continue;
+            }
             forEachSyllable(name, at, readings, [&](std::string_view syllable) {
                 const std::size_t shared = sharedStart(syllable, text, from);
                 if (shared == 0)
                     return;
                 const std::size_t to = from + shared;
-                if (to == end) {
-                    if (shared == syllable.size()) {
-                        spelled.whole = spelled.whole || byWhole;
-                        spelled.wholeToTheEnd = spelled.wholeToTheEnd || (last && byWhole);
-                    } else {
-                        spelled.unfinished = spelled.unfinished || byWhole;
-                    }
+                if (shared == syllable.size()) {
+                    reach(to, byWhole, byCut, true);
+                } else if (to == end) {
+                    spelled.unfinished = spelled.unfinished || byWhole;
                     spelled.cut = spelled.cut || byCut;
                     spelled.cutToTheEnd = spelled.cutToTheEnd || (last && byCut);
-                } else if (shared == syllable.size()) {
-                    nextWhole |= byWhole ? 1ULL << to : 0;
-                    nextCut |= byCut ? 1ULL << to : 0;
                 }
                 for (std::size_t length = 1;
                      length <= shared && length < syllable.size() && from + length < end; ++length)
@@ -410,9 +580,6 @@ Spelled spelledFrom(const Name& name, std::size_t start, const Text& text,
     return spelled;
 }
 
-// No syllable is longer than this ("zhuang", "shuang").
-constexpr std::size_t longestSyllable = 6;
-
 std::optional<Match> spelledWith(const Name& name, const Text& text, Readings readings) noexcept {
     std::optional<Match> best;
     for (std::size_t start = 0; start < name.size(); ++start) {
@@ -420,7 +587,7 @@ std::optional<Match> spelledWith(const Name& name, const Text& text, Readings re
         if (text.size() > longestSyllable * (name.size() - start) ||
             (start > 0 && best && *best <= Match::PinyinContains))
             break;
-        if (!name.mayBeSpelledFrom(start, text[0]))
+        if (!mayBeSpelledFrom(name, start, text[0], readings))
             continue;
         const Spelled spelled = spelledFrom(name, start, text, readings);
         const auto consider = [&best](bool holds, Match match) {
@@ -440,22 +607,208 @@ std::optional<Match> spelledWith(const Name& name, const Text& text, Readings re
     return best;
 }
 
+// Spelled as a forgiving input method hears it, from the name's start only: the whole name or
+// its start in whole syllables.
+std::optional<Match> spelledFuzzily(const Name& name, const Text& text) noexcept {
+    // Shorter texts are a syllable or two being typed: the exact readings serve them.
+    constexpr std::size_t shortest = 4;
+    if (text.size() < shortest || !mayBeSpelledFrom(name, 0, text[0], Readings::Fuzzy))
+        return std::nullopt;
+    const Spelled spelled = spelledFrom(name, 0, text, Readings::Fuzzy);
+    if (spelled.wholeToTheEnd)
+        return Match::FuzzyEqual;
+    if (spelled.whole || spelled.unfinished)
+        return Match::FuzzyStartsWith;
+    return std::nullopt;
+}
+
 std::optional<Found> byPinyin(const Name& name, const Text& text) noexcept {
-    if (!text.spellable())
+    if (!text.spellable() && !text.mixed())
         return std::nullopt;
     const std::optional<Match> any = spelledWith(name, text, Readings::All);
-    if (!any || !name.hasSeveralReadings())
-        return any ? std::optional<Found>(Found{*any}) : std::nullopt;
+    if (!any) {
+        const std::optional<Match> fuzzy = spelledFuzzily(name, text);
+        return fuzzy ? std::optional<Found>(Found{*fuzzy}) : std::nullopt;
+    }
+    if (!name.hasSeveralReadings())
+        return Found{*any};
     const std::optional<Match> commonest = spelledWith(name, text, Readings::Commonest);
     return Found{*any, !commonest || *any < *commonest};
 }
 
+// The typed text as it was typed, and what else it may be read as.
+enum class Reading : std::uint8_t {
+    Typed,     // every kind of match
+    Described, // the noun of a description, or its last words: by characters
+    OtherWord, // another word in it put for the catalogue's: by characters
+};
+
+// A match by characters of a text read otherwise, as the kind it counts as.
+std::optional<Match> asReading(Match match, Reading reading) noexcept {
+    switch (reading) {
+    case Reading::Typed:
+        return match;
+    case Reading::Described:
+        switch (match) {
+        case Match::Equal:
+            return Match::DescribedEqual;
+        case Match::StartsWith:
+            return Match::DescribedStartsWith;
+        case Match::Contains:
+            return Match::DescribedContains;
+        default:
+            return std::nullopt;
+        }
+    case Reading::OtherWord:
+        switch (match) {
+        case Match::Equal:
+            return Match::OtherWordEqual;
+        case Match::StartsWith:
+            return Match::OtherWordStartsWith;
+        case Match::Contains:
+            return Match::OtherWordContains;
+        case Match::NameInText:
+            return Match::OtherWordInText;
+        default:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Found> matchOf(const Name& name, const Text& text) noexcept {
-    if (const auto match = byCharacters(name, text))
-        return Found{*match};
+    if (const auto found = byCharacters(name, text))
+        return found;
     if (const auto match = bySound(name, text))
         return Found{*match};
+    if (const auto match = bySlip(name, text))
+        return Found{*match};
     return byPinyin(name, text);
+}
+
+// Grammar words that a description of an item puts before or after its noun: "一个", "两只",
+// "这些", the 的 and 了 that end what is said of it, the plural 们 and the 儿 of Beijing speech.
+// Words of grammar only; no word for a thing is here.
+constexpr std::u16string_view demonstratives = u"这那每某哪";
+constexpr std::u16string_view numerals = u"一二三四五六七八九十两几半零百千万0123456789";
+constexpr std::u16string_view measureWords =
+    u"个只支枝根条张块片瓶袋盒包双对件把颗粒节本台部辆套管罐桶杯碗盘串堆些点滴副顶封份幅棵株"
+    u"朵盏枚筒卷捆团坨截";
+constexpr std::u16string_view particlesBeforeTheNoun = u"的了";
+
+// The noun of a description: what follows its last 的 or 了, without a count or a "this" before
+// it, or a 们 or 儿 after. Empty when the text is no description, or nothing is left.
+std::u16string_view nounOf(std::u16string_view text) noexcept {
+    std::u16string_view noun = text;
+    bool described = false;
+    if (const auto at = noun.find_last_of(particlesBeforeTheNoun); at != noun.npos) {
+        noun.remove_prefix(at + 1);
+        described = true;
+    }
+    std::size_t counted = 0;
+    if (!noun.empty() && demonstratives.find(noun.front()) != std::u16string_view::npos)
+        counted = 1;
+    while (counted < noun.size() && numerals.find(noun[counted]) != std::u16string_view::npos)
+        ++counted;
+    if (counted > 0 && counted < noun.size() &&
+        measureWords.find(noun[counted]) != std::u16string_view::npos) {
+        noun.remove_prefix(counted + 1);
+        described = true;
+    }
+    while (noun.size() >= 3 && (noun.back() == u'们' || noun.back() == u'儿')) {
+        noun.remove_suffix(1);
+        described = true;
+    }
+    return described ? noun : std::u16string_view();
+}
+
+// A text read another way, and how.
+struct OtherReading {
+    Text text;
+    Reading reading = Reading::Typed;
+};
+
+// At most this many other readings of one text: its noun, the noun's last words, and the texts
+// with another word put for the catalogue's.
+constexpr std::size_t mostOtherReadings = 12;
+// Of the noun, the last this many units at most are tried as its last words.
+constexpr std::size_t longestNounEnd = 8;
+
+class OtherReadings {
+public:
+    explicit OtherReadings(const Text& typed) noexcept {
+        const std::u16string_view noun = nounOf(typed.view());
+        if (!noun.empty()) {
+            add(noun, Reading::Described);
+            for (std::size_t length = std::min(noun.size() - 1, longestNounEnd); length >= 2;
+                 --length)
+                add(noun.substr(noun.size() - length), Reading::Described);
+        }
+        addOtherWords(typed.view());
+        if (!noun.empty())
+            addOtherWords(noun);
+    }
+
+    [[nodiscard]] std::span<const OtherReading> readings() const noexcept {
+        return {m_readings.data(), m_count};
+    }
+
+private:
+    void add(std::u16string_view text, Reading reading) noexcept {
+        if (m_count < m_readings.size())
+            m_readings[m_count++] = OtherReading{Text(text), reading};
+    }
+
+    // The text with each other word in it (a word of two characters or more) put for the
+    // catalogue's word it stands for.
+    void addOtherWords(std::u16string_view text) noexcept {
+        const std::span<const OtherWord> table = otherWords();
+        for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+            // Every other word that starts here: they sort together, after the first unit alone.
+            auto entry = std::lower_bound(
+                table.begin(), table.end(), text.substr(at, 1),
+                [](const OtherWord& word, std::u16string_view start) { return word.word < start; });
+            for (; entry != table.end() && entry->word.front() == text[at]; ++entry) {
+                if (text.substr(at, entry->word.size()) != entry->word)
+                    continue;
+                std::array<char16_t, longestSuggestionText> units{};
+                const std::u16string_view after = text.substr(at + entry->word.size());
+                const std::size_t length = at + entry->meaning.size() + after.size();
+                if (length > units.size())
+                    continue;
+                auto out = std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at),
+                                     units.begin());
+                out = std::copy(entry->meaning.begin(), entry->meaning.end(), out);
+                std::copy(after.begin(), after.end(), out);
+                add({units.data(), length}, Reading::OtherWord);
+            }
+        }
+    }
+
+    std::array<OtherReading, mostOtherReadings> m_readings{};
+    std::size_t m_count = 0;
+};
+
+// The best match of a name with the text and every other reading of it.
+std::optional<Found> bestMatchOf(const Name& name, const Text& text,
+                                 std::span<const OtherReading> others) noexcept {
+    std::optional<Found> best = matchOf(name, text);
+    for (const OtherReading& other : others) {
+        if (best && best->match < Match::OtherWordEqual)
+            break;
+        std::optional<Found> found = byCharacters(name, other.text);
+        // A noun of one character is too little to look for in longer names (我的手: no 手机).
+        if (found && other.text.size() == 1 && found->match != Match::Equal)
+            continue;
+        std::optional<Match> counted =
+            found ? asReading(found->match, other.reading) : std::nullopt;
+        // The noun of a description may be mistyped as any name may (喝完的可乐罐).
+        if (!counted && other.reading == Reading::Described)
+            counted = bySlip(name, other.text);
+        if (counted && (!best || *counted < best->match))
+            best = Found{*counted, found && found->later};
+    }
+    return best;
 }
 
 } // namespace
@@ -465,6 +818,7 @@ std::vector<int> suggestItems(std::u16string_view typed, std::size_t limit) {
     const Text text(typed);
     if (limit == 0 || text.size() == 0)
         return best;
+    const OtherReadings others(text);
 
     // Every match, ranked; only the first `found` are ever read.
     std::array<std::uint32_t, ItemCatalogue::size> ranks;
@@ -472,7 +826,7 @@ std::vector<int> suggestItems(std::u16string_view typed, std::size_t limit) {
     for (int position = ItemCatalogue::firstPosition; position < ItemCatalogue::sentinelPosition;
          ++position) {
         const Name name(position);
-        if (const auto match = matchOf(name, text))
+        if (const auto match = bestMatchOf(name, text, others.readings()))
             ranks[found++] = rankOf(*match, name.size(), position);
     }
     const std::size_t kept = std::min(limit, found);

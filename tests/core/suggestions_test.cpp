@@ -106,6 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Suggestion{"common_word_no_name_holds", u"东西", 8, {}},
                     Suggestion{"english_word", u"hello", 8, {}},
                     Suggestion{"pinyin_of_the_sentinel", u"gengduo", 8, {}},
+                    Suggestion{"greeting", u"你好", 8, {}}, Suggestion{"thanks", u"谢谢", 8, {}},
+                    Suggestion{"good_morning", u"早上好", 8, {}},
+                    Suggestion{"question", u"这是什么垃圾", 8, {}},
+                    Suggestion{"question_how", u"怎么分类", 8, {}},
+                    Suggestion{"a_description_of_nothing", u"我的手", 8, {}},
+                    Suggestion{"random_letters", u"qwerty", 8, {}},
+                    Suggestion{"random_digits", u"123456", 8, {}},
                     // A paragraph is no guess at a name, even one that holds names.
                     Suggestion{"longer_than_the_list_reads",
                                std::u16string(vekkiro::longestSuggestionText, u'x') + u"电池",
@@ -199,9 +206,79 @@ INSTANTIATE_TEST_SUITE_P(Traditional, OffersTheNameMeant,
                                                0},
                                          Meant{"one_character", u"衛生紙", u"卫生纸", 0}));
 
+// Other words for a thing, from the dictionary: the name they stand for comes first, before names
+// that merely hold the typed word; for a part of a name, the name with the part put back.
+INSTANTIATE_TEST_SUITE_P(
+    OtherWords, OffersTheNameMeant,
+    testing::Values(Meant{"another_word", u"冰激凌", u"冰淇淋", 0},
+                    Meant{"regional", u"醪糟", u"酒酿", 0}, Meant{"slang", u"小强", u"蟑螂", 0},
+                    Meant{"typed_as_a_verb_by_the_word_list", u"拉锁", u"拉链", 0},
+                    Meant{"before_names_that_hold_the_typed_word", u"烟头", u"烟蒂", 0},
+                    Meant{"then_those_names", u"烟头", u"香烟头", 1},
+                    Meant{"first_part", u"洋芋皮", u"土豆皮", 0},
+                    Meant{"in_a_description", u"吃剩的洋芋", u"土豆", 0},
+                    Meant{"traditional_other_word", u"馬鈴薯", u"土豆", 0}));
+
+// A match through another word never outranks one by the name's own characters.
+TEST(SuggestItems, OwnCharactersComeBeforeOtherWords) {
+    // 冰棍 is held by 棒冰棍; 冰棒皮 only through 冰棒, another word for 冰棍.
+    const std::vector<int> found = suggestItems(u"冰棍", listRows);
+    const std::vector<std::string> names = namesOf(found);
+    const auto own = std::find(names.begin(), names.end(), "棒冰棍");
+    const auto other = std::find(names.begin(), names.end(), "冰棒皮");
+    ASSERT_NE(own, names.end()) << testing::PrintToString(names);
+    ASSERT_NE(other, names.end()) << testing::PrintToString(names);
+    EXPECT_LT(own, other);
+}
+
+// What people say of the thing in hand around its name: counts, states, who used it.
+INSTANTIATE_TEST_SUITE_P(Descriptions, OffersTheNameMeant,
+                         testing::Values(Meant{"count_and_measure_word", u"两只旧鞋", u"旧鞋子", 0},
+                                         Meant{"state_with_de", u"摔碎的碗", u"碎碗", 0},
+                                         Meant{"the_noun_at_the_end", u"一双破旧的红色拖鞋",
+                                               u"塑料拖鞋", 0},
+                                         Meant{"head_of_a_compound", u"纽扣电池", u"电池", 0},
+                                         Meant{"mistyped_noun", u"喝完的可乐罐", u"可乐瓶", 0},
+                                         Meant{"plural", u"旧玩具们", u"旧玩具", 0}));
+
+// Characters with the letters an input method has not turned into characters yet, numerals
+// either way.
+INSTANTIATE_TEST_SUITE_P(
+    MixedScript, OffersTheNameMeant,
+    testing::Values(Meant{"initial_left_over", u"易拉g", u"易拉罐", 0},
+                    Meant{"syllable_left_over", u"塑料dai", u"塑料袋", 0},
+                    Meant{"letters_first", u"kuai餐盒", u"快餐盒", 0},
+                    Meant{"chinese_numeral_for_a_digit", u"七号电池", u"7号无汞电池", 1},
+                    Meant{"digit_for_a_chinese_numeral", u"1次性纸杯", u"一次性纸杯", 0},
+                    Meant{"upper_case_letters", u"易拉GUAN", u"易拉罐", 0}));
+
+INSTANTIATE_TEST_SUITE_P(
+    PinyinAsTyped, OffersTheNameMeant,
+    testing::Values(Meant{"tone_numbers", u"dian4chi2", u"电池", 0},
+                    Meant{"tone_numbers_and_spaces", u"su4 liao4 dai4", u"塑料袋", 0},
+                    Meant{"capitals_and_apostrophes", u"Yi'La'Guan", u"易拉罐", 0},
+                    Meant{"z_for_zh", u"zijin", u"纸巾", 0},
+                    Meant{"s_for_sh", u"suiguo", u"水果", 0},
+                    Meant{"n_for_l", u"nanqiu", u"篮球", 0},
+                    Meant{"l_for_n", u"laicha", u"奶茶", 0}, Meant{"h_for_f", u"henbi", u"粉笔", 0},
+                    Meant{"ang_for_an_below_exact_pinyin", u"yangjing", u"眼镜", 1}));
+
+// One character wrong in a name of three or more, below the sound-alikes.
+INSTANTIATE_TEST_SUITE_P(SlipsOfShape, OffersTheNameMeant,
+                         testing::Values(Meant{"last_character", u"快餐盆", u"快餐盒", 0},
+                                         Meant{"middle_character", u"玻瑞瓶", u"玻璃瓶", 0},
+                                         Meant{"in_a_longer_name", u"过期药晶", u"过期药品", 0}));
+
+// A word for a family of items: the names it covers, as far as the names and the dictionary
+// tell.
+INSTANTIATE_TEST_SUITE_P(GenericWords, OffersTheNameMeant,
+                         testing::Values(Meant{"held_in_names", u"化妆品", u"过期化妆品", 2},
+                                         Meant{"through_another_word", u"调料", u"过期调味料", 2},
+                                         Meant{"with_the_part", u"海鲜壳", u"海螺壳", 0}));
+
 // Over every character that occurs in a name: a one-character text offers exactly the names
 // that contain it (no letters among them fold, so a plain find is the reference), at a small
-// and a large limit.
+// and a large limit. Chinese numerals find the digits too, and have rows of their own.
 std::vector<int> namesContaining(std::u16string_view text, std::size_t limit) {
     std::vector<std::tuple<int, std::size_t, int>> all;
     for (int position = 1; position < ItemCatalogue::sentinelPosition; ++position) {
@@ -224,7 +301,8 @@ TEST(SuggestItems, EveryCharacterOfTheCatalogueFindsExactlyTheNamesThatContainIt
     std::set<char16_t> units;
     for (int position = 1; position < ItemCatalogue::sentinelPosition; ++position)
         for (const char16_t unit : ItemCatalogue::entry(position))
-            if (unit >= 0x80)
+            if (unit >= 0x80 && std::u16string_view(u"〇零一二两三四五六七八九").find(unit) ==
+                                    std::u16string_view::npos)
                 units.insert(unit);
     ASSERT_GT(units.size(), 500U);
     for (const char16_t unit : units) {
@@ -284,6 +362,14 @@ TEST(SuggestItems, EveryNameTypedInInitialsIsOfferedWhereFewNamesShareThem) {
         }
     }
     EXPECT_GT(checked, 1000U);
+}
+
+TEST(SuggestItems, EveryNameIsOfferedFirstForItself) {
+    for (int position = 1; position < ItemCatalogue::sentinelPosition; ++position) {
+        const std::vector<int> found = suggestItems(ItemCatalogue::entry(position), 1);
+        ASSERT_EQ(found.size(), 1U);
+        EXPECT_EQ(found.front(), position) << utf8(ItemCatalogue::entry(position));
+    }
 }
 
 TEST(SuggestItems, EveryNameWrittenInTraditionalCharactersIsOfferedFirst) {

@@ -56,11 +56,13 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links, const QSt
         << jiebaVersion
         << " ships it.\n"
            "//   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.\n"
-           "#include \"dictionary_tables.h\"\n"
+           "#include <vekkiro/other_words.h>\n"
            "\n"
            "#include <array>\n"
            "\n"
-           "namespace vekkiro::detail {\n"
+           "namespace vekkiro {\n"
+           "\n"
+           "namespace {\n"
            "\n"
            "// Each with the English gloss the two words share.\n"
            "// clang-format off\n"
@@ -71,9 +73,13 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links, const QSt
     out << "};\n"
            "// clang-format on\n"
            "\n"
-           "const std::span<const OtherWord> otherWords = otherWordTable;\n"
+           "} // namespace\n"
            "\n"
-           "} // namespace vekkiro::detail\n";
+           "std::span<const OtherWord> otherWords() noexcept {\n"
+           "    return otherWordTable;\n"
+           "}\n"
+           "\n"
+           "} // namespace vekkiro\n";
 }
 
 } // namespace

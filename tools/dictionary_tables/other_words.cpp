@@ -148,6 +148,8 @@ const QRegularExpression registerLabel(
     R"(dialect|[A-Za-z ]+ dialect|regional|old|archaic|literary|loanword|euphemism|derog\.|)"
     R"(humorous|informal|polite|honorific|neologism|vulgar|fig\.|lit\.|abbr\.)\)\s*)");
 const QRegularExpression classifiers(R"(\(CL:[^)]*\))");
+// A plant's or an animal's Latin name after its English one names the same thing again.
+const QRegularExpression latinName(R"(\s*\([A-Z][a-z]+ [a-z]+[^)]*\)$)");
 // A very long parenthesis tells a story ("Little Qiang" was a film's cockroach…), not a sense.
 const QRegularExpression story(R"(\([^)]{100,}\))");
 const QRegularExpression spaces(R"(\s+)");
@@ -157,6 +159,7 @@ QString cleanGloss(QString gloss) {
         gloss.replace(registerLabel, QString());
     gloss.replace(classifiers, QString());
     gloss.replace(story, QString());
+    gloss.replace(latinName, QString());
     return gloss.replace(spaces, " ").trimmed();
 }
 

@@ -6,6 +6,7 @@
 //
 //   unihan_tables <Unihan_Readings.txt[.bz2]> <Unihan_Variants.txt[.bz2]> <output.cpp>
 #include <vekkiro/item_catalogue.h>
+#include <vekkiro/other_words.h>
 
 #include <algorithm>
 #include <bzlib.h>
@@ -259,15 +260,21 @@ void writeTables(const Unihan& unihan, std::ostream& out) {
             readings[c] = shared;
     }
 
-    // Traditional forms whose simplified form the catalogue uses. A character that is its own
-    // simplified form as well (乾, 著), or that a catalogue name uses, is left as it is.
+    // Traditional forms whose simplified form the catalogue or the other words for its names use
+    // (馬鈴薯 is 马铃薯, another word for 土豆). A character that is its own simplified form as
+    // well (乾, 著), or that a catalogue name uses, is left as it is.
+    std::set<char32_t> simplifiedCharacters = catalogueCharacters;
+    for (const vekkiro::OtherWord& other : vekkiro::otherWords())
+        for (const char16_t unit : other.word)
+            if (!isAscii(unit))
+                simplifiedCharacters.insert(unit);
     std::map<char32_t, char32_t> simplifications;
     for (const auto& [c, targets] : unihan.simplified) {
         if (c > 0xFFFF || catalogueCharacters.count(c) != 0 ||
             std::find(targets.begin(), targets.end(), c) != targets.end())
             continue;
         for (const char32_t target : targets)
-            if (catalogueCharacters.count(target) != 0) {
+            if (simplifiedCharacters.count(target) != 0) {
                 simplifications[c] = target;
                 break;
             }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vekkiro {
+
+/// A word people use for a thing, and the word the catalogue's names use for it: a whole name,
+/// or the first or last word of some (洋芋 for 土豆, which 土豆皮 starts with).
+struct OtherWord {
+    std::u16string_view word;
+    std::u16string_view meaning;
+};
+
+/// Every other word for the catalogue's names and their parts, sorted by `word` (code unit
+/// order), then `meaning`. Taken from a dictionary (CC-CEDICT) and a word list (jieba's) by
+/// tools/dictionary_tables, which writes them into the repository, so that building needs
+/// neither.
+[[nodiscard]] std::span<const OtherWord> otherWords() noexcept;
+
+} // namespace vekkiro
