@@ -38,7 +38,7 @@ void suggest(benchmark::State& state, const std::u16string& text) {
         benchmark::DoNotOptimize(vekkiro::suggestItems(text, 8));
     state.counters["allocs_per_call"] = benchmark::Counter(
         static_cast<double>(allocationCount() - before) / static_cast<double>(state.iterations()));
-    state.counters["table_bytes"] = static_cast<double>(vekkiro::hanziTableBytes());
+    state.counters["table_bytes"] = static_cast<double>(vekkiro::suggestionTableBytes());
 }
 
 BENCHMARK_CAPTURE(suggest, one_letter_s, std::u16string(u"s"));

@@ -45,14 +45,4 @@ std::span<const Simplification> simplifications() noexcept {
     return hanziTables.simplifications;
 }
 
-std::size_t hanziTableBytes() noexcept {
-    std::size_t bytes =
-        hanziTables.syllables.size_bytes() + hanziTables.readingSyllables.size_bytes() +
-        hanziTables.characterReadings.size_bytes() + hanziTables.simplifications.size_bytes() +
-        hanziTables.nameUnitStart.size_bytes() + hanziTables.nameUnitReadings.size_bytes();
-    for (const std::string_view syllable : hanziTables.syllables)
-        bytes += syllable.size() + 1;
-    return bytes;
-}
-
 } // namespace vekkiro

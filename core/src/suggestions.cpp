@@ -838,4 +838,17 @@ std::vector<int> suggestItems(std::u16string_view typed, std::size_t limit) {
     return best;
 }
 
+std::size_t suggestionTableBytes() noexcept {
+    std::size_t bytes =
+        hanziTables.syllables.size_bytes() + hanziTables.readingSyllables.size_bytes() +
+        hanziTables.characterReadings.size_bytes() + hanziTables.simplifications.size_bytes() +
+        hanziTables.nameUnitStart.size_bytes() + hanziTables.nameUnitReadings.size_bytes();
+    for (const std::string_view syllable : hanziTables.syllables)
+        bytes += syllable.size() + 1;
+    bytes += otherWords().size_bytes();
+    for (const OtherWord& other : otherWords())
+        bytes += (other.word.size() + other.meaning.size() + 2) * sizeof(char16_t);
+    return bytes;
+}
+
 } // namespace vekkiro

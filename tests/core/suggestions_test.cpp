@@ -1,5 +1,6 @@
 #include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
+#include <vekkiro/other_words.h>
 #include <vekkiro/suggestions.h>
 
 #include <algorithm>
@@ -388,6 +389,23 @@ TEST(SuggestItems, EveryNameWrittenInTraditionalCharactersIsOfferedFirst) {
         EXPECT_EQ(suggestItems(text, listRows).front(), position) << utf8(text);
     }
     EXPECT_GT(changed, 800U);
+}
+
+TEST(SuggestionTables, FitTheirBudget) {
+    EXPECT_LE(vekkiro::suggestionTableBytes(), 512U * 1024U);
+}
+
+TEST(OtherNames, AreTheOtherWordsForTheNameOrWithOneForItsFirstOrLastWord) {
+    const auto has = [](std::u16string_view name, std::u16string_view other) {
+        const std::vector<std::u16string> others = vekkiro::otherNamesOf(name);
+        return std::find(others.begin(), others.end(), other) != others.end();
+    };
+    EXPECT_TRUE(has(u"冰淇淋", u"冰激凌"));
+    EXPECT_TRUE(has(u"土豆", u"马铃薯"));
+    EXPECT_TRUE(has(u"土豆皮", u"马铃薯皮"));
+    EXPECT_TRUE(has(u"一次性塑料袋", u"一次性塑胶袋"));
+    EXPECT_FALSE(has(u"土豆皮", u"马铃薯"));
+    EXPECT_TRUE(vekkiro::otherNamesOf(u"Quorvith中学").empty());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The page of all classifiable items in a real browser (Debian's Chromium, headless): the four
 // sections and their counts, the filter as a user types (names, pinyin, initials, traditional
-// characters), a filter given in the address, and the full list when JavaScript is off.
+// characters, other words), a filter given in the address, and the full list when JavaScript is
+// off.
 //   node page_test.mjs <qbljfl.html> [screenshot.png]
 import { chromium } from "playwright-core";
 import { pathToFileURL } from "node:url";
@@ -71,7 +72,9 @@ try {
   for (const [typed, name, what] of [["kch", "快餐盒", "initials"], ["kuaican", "快餐盒", "the first syllables"],
                                      ["xietang", "血糖试纸", "another reading of a character"],
                                      ["lvzhi", "滤纸", "ü typed as v"], ["ph", "PH试纸", "letters in either case"],
-                                     ["衛生紙", "卫生纸", "a name in traditional characters"]]) {
+                                     ["衛生紙", "卫生纸", "a name in traditional characters"],
+                                     ["冰激凌", "冰淇淋", "another word for a name"],
+                                     ["洋芋", "土豆皮", "another word for a part of a name"]]) {
     await page.fill("#q", typed);
     check((await visibleNames(page)).includes(name), `${what}: ${typed} shows ${name}`);
   }

@@ -7,6 +7,7 @@
 #include <vekkiro/classification.h>
 #include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
+#include <vekkiro/other_words.h>
 
 #include <array>
 #include <cstdio>
@@ -134,10 +135,11 @@ constexpr std::string_view tail = R"(</main>
     return false;
   }
 
-  // A name matches when it holds the text, or when the text, all letters, spells part of it
-  // in pinyin or its start in initials ("kch": 快餐盒).
+  // A name matches when it or another word for it (data-aka) holds the text, or when the text,
+  // all letters, spells part of it in pinyin or its start in initials ("kch": 快餐盒).
   function matches(item, text, letters) {
     if (item.textContent.toLowerCase().indexOf(text) !== -1) return true;
+    if ((item.getAttribute("data-aka") || "").indexOf(text) !== -1) return true;
     if (letters === "") return false;
     var readings = item.getAttribute("data-py").split(" ").map(function (r) {
       return r.split("/");
@@ -224,6 +226,17 @@ std::string readingsOf(std::u16string_view name) {
     return readings;
 }
 
+// Other words for a name, for the page's filter, apart by spaces.
+std::string otherNamesIn(std::u16string_view name) {
+    std::string others;
+    for (const std::u16string& other : vekkiro::otherNamesOf(name)) {
+        if (!others.empty())
+            others += ' ';
+        others += vekkiro::escapedHtml(other);
+    }
+    return others;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -252,9 +265,12 @@ int main(int argc, char* argv[]) {
                 sections[s].id + "\">\n";
         page += "<h2 id=\"h-" + std::string(sections[s].id) + "\">" + label + "<span class=\"n\">" +
                 std::to_string(names[s].size()) + "</span></h2>\n<ul>\n";
-        for (const auto name : names[s])
-            page += "<li data-py=\"" + readingsOf(name) + "\">" + vekkiro::escapedHtml(name) +
-                    "</li>\n";
+        for (const auto name : names[s]) {
+            page += "<li data-py=\"" + readingsOf(name) + '"';
+            if (const std::string others = otherNamesIn(name); !others.empty())
+                page += " data-aka=\"" + others + '"';
+            page += ">" + vekkiro::escapedHtml(name) + "</li>\n";
+        }
         page += "</ul>\n<p class=\"none\" hidden>没有匹配的" + label + "。</p>\n</section>\n";
     }
     std::string pairs;

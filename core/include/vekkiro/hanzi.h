@@ -44,7 +44,4 @@ struct Simplification {
 /// Every traditional character that simplifiedForm changes, by code.
 [[nodiscard]] std::span<const Simplification> simplifications() noexcept;
 
-/// The size of the tables behind these functions and the suggestions, in bytes.
-[[nodiscard]] std::size_t hanziTableBytes() noexcept;
-
 } // namespace vekkiro

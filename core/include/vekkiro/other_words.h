@@ -1,7 +1,9 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace vekkiro {
 
@@ -17,5 +19,10 @@ struct OtherWord {
 /// tools/dictionary_tables, which writes them into the repository, so that building needs
 /// neither.
 [[nodiscard]] std::span<const OtherWord> otherWords() noexcept;
+
+/// What people may call a name in other words: each other word for the whole name, and the name
+/// with another word put for its first or last word (洋芋皮 for 土豆皮). In the table's order,
+/// each once.
+[[nodiscard]] std::vector<std::u16string> otherNamesOf(std::u16string_view name);
 
 } // namespace vekkiro

@@ -33,4 +33,8 @@ inline constexpr std::size_t longestSuggestionText = 64;
 /// gives the same answer. Allocates nothing but the result.
 [[nodiscard]] std::vector<int> suggestItems(std::u16string_view text, std::size_t limit);
 
+/// The size of the tables the suggestions read besides the catalogue (readings, traditional
+/// forms, the readings of the names, the other words), in bytes.
+[[nodiscard]] std::size_t suggestionTableBytes() noexcept;
+
 } // namespace vekkiro

@@ -1,0 +1,108 @@
+// The generator of the table of other words, over lines as CC-CEDICT and jieba's word list have
+// them for a handful of words: the links it must make, and the wrong ones it must leave out.
+#include "other_words.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using vekkiro::tools::OtherWord;
+
+// The entries of data/all.js for these words, as cc-cedict 1.1.1 has them.
+const QByteArray dictionary = R"json(export default {"all":[
+["冰激凌","冰激凌","bing1 ji1 ling2","ice cream",[],[]],
+["冰淇淋","冰淇淋","bing1 qi2 lin2","ice cream",[],[]],
+["蘑菇","蘑菇","mo2 gu5",["mushroom","to pester","to dawdle"],[],[]],
+["磨蹭","磨蹭","mo2 ceng5",["to rub lightly","to move slowly; to dawdle; to dillydally","to pester; to nag"],[],[]],
+["土豆","土豆","tu3 dou4",["potato (CL:個|个[ge4])","(Tw) peanut (CL:顆|颗[ke1])"],[],[]],
+["花生","花生","hua1 sheng1","peanut",[],[]],
+["洋芋","洋芋","yang2 yu4","(dialect) potato",[],[]],
+["皮","皮","pi2",["leather","skin","fur"],[],[]],
+["章魚","章鱼","zhang1 yu2","octopus",[],[]],
+["八達通","八达通","Ba1 da2 tong1","Octopus (Hong Kong smart card system for electronic payments)",[],[]],
+["小強","小强","Xiao3 Qiang2","(slang) cockroach (\"Little Qiang\" was originally the name given to a dead cockroach that had supposedly been a pet of the lead character in the 1993 Hong Kong comedy movie \"Flirting Scholar\".)",[],[]],
+["蟑螂","蟑螂","zhang1 lang2","cockroach",[],[]],
+["樹枝","树枝","shu4 zhi1",["branch","twig"],[],[]],
+["分會","分会","fen1 hui4","branch",[],[]],
+["眼線","眼线","yan3 xian4",["informer","snitch","spy","scout","(cosmetics) eye line"],[],[]],
+["舉報者","举报者","ju3 bao4 zhe3",["informer","snitch"],[],[]],
+["地瓜","地瓜","di4 gua1",["sweet potato (Ipomoea batatas)","yam bean (Pachyrhizus erosus)"],[],[]],
+["紅薯","红薯","hong2 shu3","sweet potato",[],[]]
+],"variantLookup":[],"classifierLookup":[]})json";
+
+// The lines of jieba's dict.txt for them: 冰淇淋 is tagged a person's name, 拉锁 a verb.
+const QByteArray wordList = R"(冰激凌 42 n
+冰淇淋 79 nr
+蘑菇 620 n
+磨蹭 75 z
+土豆 493 n
+花生 950 n
+洋芋 799 n
+皮 8743 n
+土豆皮 3 n
+章鱼 109 n
+八达通 3 nz
+小强 70 nr
+蟑螂 214 n
+树枝 312 n
+分会 1240 n
+眼线 23 n
+笔 9362 n
+举报者 12 n
+地瓜 71 n
+红薯 117 n
+)";
+
+std::vector<std::string> linksOf(const std::vector<OtherWord>& links) {
+    std::vector<std::string> text;
+    for (const OtherWord& link : links)
+        text.push_back((link.other + "→" + link.meaning + " (" + link.gloss + ")").toStdString());
+    return text;
+}
+
+TEST(OtherWords, LinksWordsOfTheSameMainMeaningAndLeavesOutMinorSensesVerbsAndNames) {
+    const auto entries = vekkiro::tools::readDictionary(dictionary);
+    const auto words = vekkiro::tools::readWordList(wordList);
+    const std::vector<std::u16string_view> names = {
+        u"冰淇淋", u"蘑菇", u"花生", u"土豆", u"土豆皮", u"章鱼", u"蟑螂", u"树枝", u"眼线笔"};
+    const std::vector<std::string> expected = {
+        "冰激凌→冰淇淋 (ice cream)", // the same thing, though jieba takes 冰淇淋 for a name
+        "小强→蟑螂 (cockroach)",     // slang: its story left out, its pinyin capitalised
+        "洋芋→土豆 (potato)",        // in a dialect
+        // Not: 磨蹭→蘑菇 (a verb), 土豆→花生 (Taiwan's sense), 八达通→章鱼 (a card's name),
+        // 分会→树枝 (an organisation's branch), 举报者→眼线 (眼线笔 is eyeliner).
+    };
+    EXPECT_EQ(linksOf(vekkiro::tools::findOtherWords(entries, words, names)), expected);
+}
+
+TEST(OtherWords, ReadsTheDictionaryAndTheWordListAsTheyAre) {
+    const auto entries = vekkiro::tools::readDictionary(dictionary);
+    ASSERT_EQ(entries.size(), 18U);
+    EXPECT_EQ(entries[8].simplified, QStringLiteral("章鱼"));
+    EXPECT_EQ(entries[4].senses,
+              QStringList({"potato (CL:個|个[ge4])", "(Tw) peanut (CL:顆|颗[ke1])"}));
+    const auto words = vekkiro::tools::readWordList(wordList);
+    EXPECT_EQ(words.value(QStringLiteral("磨蹭")).tag, QStringLiteral("z"));
+    EXPECT_EQ(words.value(QStringLiteral("花生")).frequency, 950);
+}
+
+TEST(OtherWords, RefusesFilesOfAnotherShape) {
+    EXPECT_THROW(vekkiro::tools::readDictionary("{\"all\": []}"), std::runtime_error);
+    EXPECT_THROW(vekkiro::tools::readDictionary("export default {\"all\": [[\"a\"]]}"),
+                 std::runtime_error);
+    EXPECT_THROW(vekkiro::tools::readWordList("土豆 many n\n"), std::runtime_error);
+}
+
+TEST(OtherWords, SplitsANameAsJiebaWouldAndIntoPartsWhenAsked) {
+    const auto words = vekkiro::tools::readWordList(wordList);
+    const vekkiro::tools::Segmenter segmenter(words);
+    EXPECT_EQ(segmenter.segment(QStringLiteral("冰淇淋")), QStringList({"冰淇淋"}));
+    EXPECT_EQ(segmenter.split(QStringLiteral("冰淇淋")), QStringList({"冰", "淇", "淋"}));
+    EXPECT_EQ(segmenter.split(QStringLiteral("土豆皮")), QStringList({"土豆", "皮"}));
+    EXPECT_EQ(segmenter.segment(QStringLiteral("眼线笔")), QStringList({"眼线", "笔"}));
+    EXPECT_EQ(segmenter.segment(QStringLiteral("鑫")), QStringList({"鑫"}));
+}
+
+} // namespace
