@@ -57,6 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void prepare();
     void updateForText(const QString& text);
     void choose(const QModelIndex& index);
     void moveSelection(int step);
@@ -65,7 +66,7 @@ private:
 
     QPointer<QLineEdit> m_box;
     SuggestionModel m_model;
-    bool m_nativeWindowRequested = false;
+    bool m_prepareRequested = false;
 };
 
 } // namespace vekkiro
