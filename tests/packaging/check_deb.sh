@@ -45,6 +45,8 @@ if [[ $(readelf -d "$work/root/usr/bin/vekkiro") =~ RPATH|RUNPATH ]]; then
 fi
 grep -q "Unicode Han Database" "$work/root/usr/share/doc/vekkiro/copyright" ||
     fail "the copyright does not name the Unicode data the suggestion tables come from"
+grep -q "CC BY-SA 4.0" "$work/root/usr/share/doc/vekkiro/copyright" ||
+    fail "the copyright does not name CC-CEDICT's licence, which the other words come under"
 if grep -rqaF "$build" "$work/root"; then
     fail "the package mentions the build folder $build"
 fi
