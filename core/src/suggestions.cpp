@@ -33,6 +33,7 @@ enum class Match : std::uint8_t {
     DescribedEqual,
     DescribedStartsWith,
     DescribedContains,
+    DescribedInOrder,
     SoundsEqual,
     SoundsStartsWith,
     SoundsContains,
@@ -640,6 +641,7 @@ std::optional<Found> byPinyin(const Name& name, const Text& text) noexcept {
 enum class Reading : std::uint8_t {
     Typed,     // every kind of match
     Described, // the noun of a description, or its last words: by characters
+    Said,      // a description without its grammar words: by characters
     OtherWord, // another word in it put for the catalogue's: by characters
 };
 
@@ -658,6 +660,17 @@ std::optional<Match> asReading(Match match, Reading reading) noexcept {
             return Match::DescribedContains;
         default:
             return std::nullopt;
+        }
+    case Reading::Said:
+        switch (match) {
+        case Match::Equal:
+            return Match::DescribedEqual;
+        case Match::StartsWith:
+            return Match::DescribedStartsWith;
+        case Match::Contains:
+            return Match::DescribedContains;
+        default:
+            return Match::DescribedInOrder;
         }
     case Reading::OtherWord:
         switch (match) {
@@ -696,6 +709,20 @@ constexpr std::u16string_view measureWords =
     u"朵盏枚筒卷捆团坨截";
 constexpr std::u16string_view particlesBeforeTheNoun = u"的了";
 
+// The length of a count or a "this" at the start of a text, with its measure word: "一个",
+// "两只", "这些"; 0 if it has none.
+std::size_t countAtStart(std::u16string_view text) noexcept {
+    std::size_t counted = 0;
+    if (!text.empty() && demonstratives.find(text.front()) != std::u16string_view::npos)
+        counted = 1;
+    while (counted < text.size() && numerals.find(text[counted]) != std::u16string_view::npos)
+        ++counted;
+    if (counted > 0 && counted < text.size() &&
+        measureWords.find(text[counted]) != std::u16string_view::npos)
+        return counted + 1;
+    return 0;
+}
+
 // The noun of a description: what follows its last 的 or 了, without a count or a "this" before
 // it, or a 们 or 儿 after. Empty when the text is no description, or nothing is left.
 std::u16string_view nounOf(std::u16string_view text) noexcept {
@@ -705,14 +732,8 @@ std::u16string_view nounOf(std::u16string_view text) noexcept {
         noun.remove_prefix(at + 1);
         described = true;
     }
-    std::size_t counted = 0;
-    if (!noun.empty() && demonstratives.find(noun.front()) != std::u16string_view::npos)
-        counted = 1;
-    while (counted < noun.size() && numerals.find(noun[counted]) != std::u16string_view::npos)
-        ++counted;
-    if (counted > 0 && counted < noun.size() &&
-        measureWords.find(noun[counted]) != std::u16string_view::npos) {
-        noun.remove_prefix(counted + 1);
+    if (const std::size_t counted = countAtStart(noun); counted > 0) {
+        noun.remove_prefix(counted);
         described = true;
     }
     while (noun.size() >= 3 && (noun.back() == u'们' || noun.back() == u'儿')) {
@@ -720,6 +741,23 @@ std::u16string_view nounOf(std::u16string_view text) noexcept {
         described = true;
     }
     return described ? noun : std::u16string_view();
+}
+
+// A description without its grammar words: the count at its start, 的 and 了, and the 过 and 着
+// before them ("一张擦过鼻涕的纸": 擦过鼻涕纸), written into `units`.
+std::u16string_view withoutGrammar(std::u16string_view text,
+                                   std::array<char16_t, longestSuggestionText>& units) noexcept {
+    text.remove_prefix(countAtStart(text));
+    std::size_t size = 0;
+    for (std::size_t at = 0; at < text.size() && size < units.size(); ++at) {
+        const bool particle =
+            particlesBeforeTheNoun.find(text[at]) != std::u16string_view::npos ||
+            ((text[at] == u'过' || text[at] == u'着') && at + 1 < text.size() &&
+             particlesBeforeTheNoun.find(text[at + 1]) != std::u16string_view::npos);
+        if (!particle)
+            units[size++] = text[at];
+    }
+    return {units.data(), size};
 }
 
 // A text read another way, and how.
@@ -740,6 +778,9 @@ public:
         const std::u16string_view noun = nounOf(typed.view());
         if (!noun.empty()) {
             add(noun, Reading::Described);
+            std::array<char16_t, longestSuggestionText> units{};
+            if (const auto said = withoutGrammar(typed.view(), units); said != noun)
+                add(said, Reading::Said);
             for (std::size_t length = std::min(noun.size() - 1, longestNounEnd); length >= 2;
                  --length)
                 add(noun.substr(noun.size() - length), Reading::Described);

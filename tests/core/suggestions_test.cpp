@@ -233,14 +233,16 @@ TEST(SuggestItems, OwnCharactersComeBeforeOtherWords) {
 }
 
 // What people say of the thing in hand around its name: counts, states, who used it.
-INSTANTIATE_TEST_SUITE_P(Descriptions, OffersTheNameMeant,
-                         testing::Values(Meant{"count_and_measure_word", u"两只旧鞋", u"旧鞋子", 0},
-                                         Meant{"state_with_de", u"摔碎的碗", u"碎碗", 0},
-                                         Meant{"the_noun_at_the_end", u"一双破旧的红色拖鞋",
-                                               u"塑料拖鞋", 0},
-                                         Meant{"head_of_a_compound", u"纽扣电池", u"电池", 0},
-                                         Meant{"mistyped_noun", u"喝完的可乐罐", u"可乐瓶", 0},
-                                         Meant{"plural", u"旧玩具们", u"旧玩具", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, OffersTheNameMeant,
+    testing::Values(Meant{"count_and_measure_word", u"两只旧鞋", u"旧鞋子", 0},
+                    Meant{"state_with_de", u"摔碎的碗", u"碎碗", 0},
+                    Meant{"the_noun_at_the_end", u"一双破旧的红色拖鞋", u"塑料拖鞋", 0},
+                    Meant{"head_of_a_compound", u"纽扣电池", u"电池", 0},
+                    Meant{"mistyped_noun", u"喝完的可乐罐", u"可乐瓶", 0},
+                    Meant{"plural", u"旧玩具们", u"旧玩具", 0},
+                    Meant{"grammar_words_left_out", u"一张擦过鼻涕的纸", u"擦过的鼻涕纸巾", 1},
+                    Meant{"particle_between", u"过期的药", u"过期药品", 0}));
 
 // Characters with the letters an input method has not turned into characters yet, numerals
 // either way.

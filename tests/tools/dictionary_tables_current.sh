@@ -13,4 +13,4 @@ if ! diff -u "$kept" "$written"; then
          "rebuild the dev preset and run the generator over it, then review and commit it" >&2
     exit 1
 fi
-echo "the table of other words is current ($(grep -c 'OtherWord{' "$kept") links)"
+echo "the table of other words is current ($(grep -c '^    {u"' "$kept") links)"

@@ -58,18 +58,16 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links, const QSt
            "//   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.\n"
            "#include <vekkiro/other_words.h>\n"
            "\n"
-           "#include <array>\n"
-           "\n"
            "namespace vekkiro {\n"
            "\n"
            "namespace {\n"
            "\n"
            "// Each with the English gloss the two words share.\n"
            "// clang-format off\n"
-           "constexpr std::array otherWordTable = {\n";
+           "constexpr OtherWord otherWordTable[] = {\n";
     for (const OtherWord& link : links)
-        out << "    OtherWord{" << cppString(link.other) << ", " << cppString(link.meaning)
-            << "}, // " << link.gloss << '\n';
+        out << "    {" << cppString(link.other) << ", " << cppString(link.meaning) << "}, // "
+            << link.gloss << '\n';
     out << "};\n"
            "// clang-format on\n"
            "\n"
