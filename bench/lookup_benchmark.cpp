@@ -56,6 +56,24 @@ BENCHMARK_CAPTURE(suggest, sentence_14, std::u16string(u"带有婴儿便便的�
 BENCHMARK_CAPTURE(suggest, sentence_28,
                   std::u16string(u"带有婴儿便便的尿不湿和纸尿布带有婴儿便便的尿不湿和纸尿布"));
 BENCHMARK_CAPTURE(suggest, traditional_64, std::u16string(64, u'紙'));
+// Every other reading a text can have: a description's noun and its last words, the description
+// without its grammar words, and the most texts with another word put in.
+BENCHMARK_CAPTURE(suggest, description_with_other_words,
+                  std::u16string(u"两根吃剩的冰棍和马铃薯皮和垃圾箱里的一张擦过鼻涕的卫生用纸"));
+BENCHMARK_CAPTURE(suggest, other_words_64, [] {
+    std::u16string text;
+    while (text.size() + 2 <= 64)
+        text += u"冰棍";
+    return text;
+}());
+BENCHMARK_CAPTURE(suggest, mixed_script, std::u16string(u"一次xing塑料dai"));
+BENCHMARK_CAPTURE(suggest, fuzzy_pinyin, std::u16string(u"zhuangzhuangzhuangzhuang"));
+BENCHMARK_CAPTURE(suggest, tone_numbers_64, [] {
+    std::u16string text;
+    while (text.size() + 5 <= 64)
+        text += u"shi4 ";
+    return text;
+}());
 BENCHMARK_CAPTURE(suggest, longest_text_32767_units, std::u16string(32767, u'池'));
 BENCHMARK_CAPTURE(suggest, longest_text_32767_spaces_then_a_name,
                   std::u16string(32765, u' ') + u"电池");

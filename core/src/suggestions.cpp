@@ -155,13 +155,32 @@ constexpr bool isToneNumber(char16_t unit) noexcept {
 // The unit characters are compared by: Chinese numerals as the digits they stand for, so that
 // 七号电池 finds 7号无汞电池 and 1次性 finds 一次性.
 constexpr char16_t keyOf(char16_t unit) noexcept {
-    constexpr std::u16string_view numerals = u"〇一二三四五六七八九";
-    if (unit == u'零')
+    switch (unit) {
+    case u'〇':
+    case u'零':
         return u'0';
-    if (unit == u'两')
+    case u'一':
+        return u'1';
+    case u'二':
+    case u'两':
         return u'2';
-    const auto at = numerals.find(unit);
-    return at == std::u16string_view::npos ? unit : static_cast<char16_t>(u'0' + at);
+    case u'三':
+        return u'3';
+    case u'四':
+        return u'4';
+    case u'五':
+        return u'5';
+    case u'六':
+        return u'6';
+    case u'七':
+        return u'7';
+    case u'八':
+        return u'8';
+    case u'九':
+        return u'9';
+    default:
+        return unit;
+    }
 }
 
 // Whether a typed unit spells a letter of a syllable. People type "u" for ü where no input
@@ -172,31 +191,46 @@ constexpr bool spells(char syllableLetter, char16_t typed) noexcept {
 }
 
 // A set of units, loosely: a unit may be reported as in it when it is not, never the reverse.
-// Lets most names be passed over before any character-by-character comparison.
+// Lets most names be passed over before any character-by-character comparison, even against a
+// text of the longest length the list reads.
 class UnitFilter {
 public:
-    void add(char16_t unit) noexcept { m_bits |= bitOf(unit); }
+    void add(char16_t unit) noexcept { m_bits[wordOf(unit)] |= bitOf(unit); }
     [[nodiscard]] bool mayHoldAll(const UnitFilter& other) const noexcept {
-        return (other.m_bits & ~m_bits) == 0;
+        return missing(other, 0) == 0;
     }
     [[nodiscard]] bool mayShareAny(const UnitFilter& other) const noexcept {
-        return (other.m_bits & m_bits) != 0;
+        std::uint64_t shared = 0;
+        for (std::size_t i = 0; i < words; ++i)
+            shared |= other.m_bits[i] & m_bits[i];
+        return shared != 0;
     }
     /// Whether this set may hold all of the other's units but one.
     [[nodiscard]] bool mayHoldAllButOne(const UnitFilter& other) const noexcept {
-        return std::popcount(other.m_bits & ~m_bits) <= 1;
+        return missing(other, 1) <= 1;
     }
 
 private:
+    static constexpr std::size_t words = 4;
+    static constexpr std::size_t wordOf(char16_t unit) noexcept { return (unit / 64U) % words; }
     static constexpr std::uint64_t bitOf(char16_t unit) noexcept { return 1ULL << (unit % 64U); }
-    std::uint64_t m_bits = 0;
+    // How many of the other's bits this set lacks, counted up to `enough` + 1.
+    [[nodiscard]] int missing(const UnitFilter& other, int enough) const noexcept {
+        int count = 0;
+        for (std::size_t i = 0; i < words && count <= enough; ++i)
+            count += std::popcount(other.m_bits[i] & ~m_bits[i]);
+        return count;
+    }
+    std::array<std::uint64_t, words> m_bits{};
 };
 
 // The typed text as the list reads it, with the readings of its characters.
 class Text {
 public:
     Text() noexcept = default;
-    explicit Text(std::u16string_view typed) noexcept {
+    /// The text as the list reads it; `withReadings` false leaves out the readings of its
+    /// characters, for a text that is only compared character by character.
+    explicit Text(std::u16string_view typed, bool withReadings = true) noexcept {
         for (const char16_t unit : typed) {
             if (isIgnored(unit))
                 continue;
@@ -204,13 +238,16 @@ public:
                 m_size = 0;
                 return;
             }
-            m_units[m_size++] = simplifiedForm(foldedAscii(unit));
+            m_units[m_size] = simplifiedForm(foldedAscii(unit));
+            m_keys[m_size] = keyOf(m_units[m_size]);
+            ++m_size;
         }
         bool hasLetter = false;
         bool hasOther = false;
         for (std::size_t at = 0; at < m_size; ++at) {
-            m_pinyin[at] = pinyinOf(m_units[at]);
-            m_filter.add(keyOf(m_units[at]));
+            if (withReadings)
+                m_pinyin[at] = pinyinOf(m_units[at]);
+            m_filter.add(m_keys[at]);
             hasLetter = hasLetter || isLetter(m_units[at]);
             hasOther = hasOther || !isLetterOrDigit(m_units[at]);
         }
@@ -220,7 +257,7 @@ public:
 
     [[nodiscard]] std::size_t size() const noexcept { return m_size; }
     [[nodiscard]] char16_t operator[](std::size_t at) const noexcept { return m_units[at]; }
-    [[nodiscard]] char16_t key(std::size_t at) const noexcept { return keyOf(m_units[at]); }
+    [[nodiscard]] char16_t key(std::size_t at) const noexcept { return m_keys[at]; }
     [[nodiscard]] std::u16string_view view() const noexcept { return {m_units.data(), m_size}; }
     [[nodiscard]] Pinyin pinyin(std::size_t at) const noexcept { return m_pinyin[at]; }
     [[nodiscard]] const UnitFilter& filter() const noexcept { return m_filter; }
@@ -232,6 +269,7 @@ public:
 
 private:
     std::array<char16_t, longestSuggestionText> m_units{};
+    std::array<char16_t, longestSuggestionText> m_keys{};
     std::array<Pinyin, longestSuggestionText> m_pinyin{};
     std::size_t m_size = 0;
     UnitFilter m_filter;
@@ -239,16 +277,27 @@ private:
     bool m_mixed = false;
 };
 
+// The units of every name, loosely (index 0: position 1), made once: every keystroke asks for
+// all of them.
+const std::array<UnitFilter, ItemCatalogue::size>& nameFilters() noexcept {
+    static const std::array<UnitFilter, ItemCatalogue::size> filters = [] {
+        std::array<UnitFilter, ItemCatalogue::size> made{};
+        for (std::size_t i = 0; i < made.size(); ++i)
+            for (const char16_t unit : ItemCatalogue::entries()[i])
+                made[i].add(keyOf(foldedAscii(unit)));
+        return made;
+    }();
+    return filters;
+}
+
 // A catalogue name, its letters in lower case, with the readings of its characters.
 class Name {
 public:
     explicit Name(int position)
         : m_units(ItemCatalogue::entries()[static_cast<std::size_t>(position - 1)])
         , m_readings(hanziTables.nameUnitReadings.subspan(
-              hanziTables.nameUnitStart[static_cast<std::size_t>(position - 1)], m_units.size())) {
-        for (const char16_t unit : m_units)
-            m_filter.add(keyOf(foldedAscii(unit)));
-    }
+              hanziTables.nameUnitStart[static_cast<std::size_t>(position - 1)], m_units.size()))
+        , m_filter(nameFilters()[static_cast<std::size_t>(position - 1)]) {}
 
     [[nodiscard]] std::size_t size() const noexcept { return m_units.size(); }
     [[nodiscard]] char16_t operator[](std::size_t at) const noexcept {
@@ -276,7 +325,7 @@ public:
 private:
     std::u16string_view m_units;
     std::span<const std::uint16_t> m_readings;
-    UnitFilter m_filter;
+    const UnitFilter& m_filter;
 };
 
 // A name read from its `start`-th unit on and round to the one before: its two parts swapped.
@@ -320,18 +369,29 @@ bool holdsInOrder(const Whole& whole, const Part& part) noexcept {
     return i == part.size();
 }
 
-std::optional<Found> byCharacters(const Name& name, const Text& text) noexcept {
+// Which kinds of match by characters to look for: the text in the name (Equal, StartsWith,
+// Contains), the name in the text (NameInText), in order with gaps or swapped (InOrder).
+enum Kinds : std::uint8_t {
+    TextInName = 1,
+    NameInTextOnly = 2,
+    Ordered = 4,
+    AllKinds = TextInName | NameInTextOnly | Ordered,
+};
+
+std::optional<Found> byCharacters(const Name& name, const Text& text,
+                                  std::uint8_t kinds = AllKinds) noexcept {
     const auto same = [&](std::size_t inName, std::size_t inText) {
         return name.key(inName) == text.key(inText);
     };
-    if (name.filter().mayHoldAll(text.filter()))
+    if ((kinds & TextInName) != 0 && name.filter().mayHoldAll(text.filter()))
         if (const auto at = find(name, text, same))
             return Found{atPlace(*at, text.size(), name.size(), Match::Equal, Match::StartsWith,
                                  Match::Contains)};
 
     const std::size_t n = name.size();
     const std::size_t t = text.size();
-    if (t > n && (n >= 2 || t <= 2) && text.filter().mayHoldAll(name.filter())) {
+    if ((kinds & NameInTextOnly) != 0 && t > n && (n >= 2 || t <= 2) &&
+        text.filter().mayHoldAll(name.filter())) {
         const auto inText = [&](std::size_t atText, std::size_t atName) {
             return same(atName, atText);
         };
@@ -347,7 +407,7 @@ std::optional<Found> byCharacters(const Name& name, const Text& text) noexcept {
     // In order with gaps, or swapped, while the shorter is at least half the longer: beyond
     // that, a text shares too little with a name to mean it.
     const std::size_t shorter = std::min(n, t);
-    if (shorter < 2 || 2 * shorter < std::max(n, t))
+    if ((kinds & Ordered) == 0 || shorter < 2 || 2 * shorter < std::max(n, t))
         return std::nullopt;
     if (t > n ? !text.filter().mayHoldAll(name.filter()) : !name.filter().mayHoldAll(text.filter()))
         return std::nullopt;
@@ -639,17 +699,37 @@ std::optional<Found> byPinyin(const Name& name, const Text& text) noexcept {
 
 // The typed text as it was typed, and what else it may be read as.
 enum class Reading : std::uint8_t {
-    Typed,     // every kind of match
-    Described, // the noun of a description, or its last words: by characters
-    Said,      // a description without its grammar words: by characters
-    OtherWord, // another word in it put for the catalogue's: by characters
+    Typed,           // every kind of match
+    Noun,            // the noun of a description: by characters, or mistyped
+    Described,       // the last words of a description's noun: by characters
+    Said,            // a description without its grammar words: by characters
+    OtherWord,       // another word in it put for the catalogue's: by characters
+    OtherWordInText, // as OtherWord, of a text longer than any name: only names it holds count
 };
+
+// The kinds of match by characters that count for a reading.
+constexpr std::uint8_t kindsFor(Reading reading) noexcept {
+    switch (reading) {
+    case Reading::Noun:
+    case Reading::Described:
+        return TextInName;
+    case Reading::OtherWord:
+        return TextInName | NameInTextOnly;
+    case Reading::OtherWordInText:
+        return NameInTextOnly;
+    case Reading::Typed:
+    case Reading::Said:
+        break;
+    }
+    return AllKinds;
+}
 
 // A match by characters of a text read otherwise, as the kind it counts as.
 std::optional<Match> asReading(Match match, Reading reading) noexcept {
     switch (reading) {
     case Reading::Typed:
         return match;
+    case Reading::Noun:
     case Reading::Described:
         switch (match) {
         case Match::Equal:
@@ -685,6 +765,8 @@ std::optional<Match> asReading(Match match, Reading reading) noexcept {
         default:
             return std::nullopt;
         }
+    case Reading::OtherWordInText:
+        return match == Match::NameInText ? std::optional(Match::OtherWordInText) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -767,8 +849,11 @@ struct OtherReading {
 };
 
 // At most this many other readings of one text: its noun, the noun's last words, and the texts
-// with another word put for the catalogue's.
+// with another word put for the catalogue's; of a text longer than any name, at most the
+// second many of the last kind: such a text is seldom a guess at one name, and each costs a
+// look at every name.
 constexpr std::size_t mostOtherReadings = 12;
+constexpr std::size_t mostOtherWordsInALongText = 4;
 // Of the noun, the last this many units at most are tried as its last words.
 constexpr std::size_t longestNounEnd = 8;
 
@@ -777,7 +862,7 @@ public:
     explicit OtherReadings(const Text& typed) noexcept {
         const std::u16string_view noun = nounOf(typed.view());
         if (!noun.empty()) {
-            add(noun, Reading::Described);
+            add(noun, Reading::Noun);
             std::array<char16_t, longestSuggestionText> units{};
             if (const auto said = withoutGrammar(typed.view(), units); said != noun)
                 add(said, Reading::Said);
@@ -797,12 +882,20 @@ public:
 private:
     void add(std::u16string_view text, Reading reading) noexcept {
         if (m_count < m_readings.size())
-            m_readings[m_count++] = OtherReading{Text(text), reading};
+            m_readings[m_count++] = OtherReading{Text(text, false), reading};
     }
 
     // The text with each other word in it (a word of two characters or more) put for the
-    // catalogue's word it stands for.
+    // catalogue's word it stands for. Of a text longer than any name, only the names it holds
+    // can match, and only those over the word put in are new: the word with as much text on
+    // each side as a name could reach is enough.
     void addOtherWords(std::u16string_view text) noexcept {
+        static const std::size_t longestName = [] {
+            std::size_t longest = 0;
+            for (const std::u16string_view name : ItemCatalogue::entries())
+                longest = std::max(longest, name.size());
+            return longest;
+        }();
         const std::span<const OtherWord> table = otherWords();
         for (std::size_t at = 0; at + 1 < text.size(); ++at) {
             // Every other word that starts here: they sort together, after the first unit alone.
@@ -812,22 +905,33 @@ private:
             for (; entry != table.end() && entry->word.front() == text[at]; ++entry) {
                 if (text.substr(at, entry->word.size()) != entry->word)
                     continue;
+                std::u16string_view before = text.substr(0, at);
+                std::u16string_view after = text.substr(at + entry->word.size());
+                Reading reading = Reading::OtherWord;
+                if (before.size() + entry->meaning.size() + after.size() > longestName) {
+                    if (m_inText == mostOtherWordsInALongText)
+                        return;
+                    ++m_inText;
+                    reading = Reading::OtherWordInText;
+                    before =
+                        before.substr(before.size() - std::min(before.size(), longestName - 1));
+                    after = after.substr(0, longestName - 1);
+                }
                 std::array<char16_t, longestSuggestionText> units{};
-                const std::u16string_view after = text.substr(at + entry->word.size());
-                const std::size_t length = at + entry->meaning.size() + after.size();
+                const std::size_t length = before.size() + entry->meaning.size() + after.size();
                 if (length > units.size())
                     continue;
-                auto out = std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at),
-                                     units.begin());
+                auto out = std::copy(before.begin(), before.end(), units.begin());
                 out = std::copy(entry->meaning.begin(), entry->meaning.end(), out);
                 std::copy(after.begin(), after.end(), out);
-                add({units.data(), length}, Reading::OtherWord);
+                add({units.data(), length}, reading);
             }
         }
     }
 
     std::array<OtherReading, mostOtherReadings> m_readings{};
     std::size_t m_count = 0;
+    std::size_t m_inText = 0;
 };
 
 // The best match of a name with the text and every other reading of it.
@@ -837,14 +941,14 @@ std::optional<Found> bestMatchOf(const Name& name, const Text& text,
     for (const OtherReading& other : others) {
         if (best && best->match < Match::OtherWordEqual)
             break;
-        std::optional<Found> found = byCharacters(name, other.text);
+        std::optional<Found> found = byCharacters(name, other.text, kindsFor(other.reading));
         // A noun of one character is too little to look for in longer names (我的手: no 手机).
         if (found && other.text.size() == 1 && found->match != Match::Equal)
             continue;
         std::optional<Match> counted =
             found ? asReading(found->match, other.reading) : std::nullopt;
         // The noun of a description may be mistyped as any name may (喝完的可乐罐).
-        if (!counted && other.reading == Reading::Described)
+        if (!counted && other.reading == Reading::Noun)
             counted = bySlip(name, other.text);
         if (counted && (!best || *counted < best->match))
             best = Found{*counted, found && found->later};
