@@ -5,13 +5,21 @@
 # What the program's entry asks of the platform (VEKKIRO_PLATFORM_SOURCE, in app/): whether a
 # window can be opened at all, and a mark that it is running, which the Windows installer looks
 # for by the name VEKKIRO_RUNNING_MUTEX.
+#
+# How the windows tell the platform's screen readers what changed (VEKKIRO_LIVE_REGION_SOURCE, in
+# ui/common/, with the system libraries it needs): a Win32 live region on Windows, nothing beyond
+# Qt's own events elsewhere.
 if(WIN32)
+    set(VEKKIRO_LIVE_REGION_SOURCE common/liveregion_windows.cpp)
+    set(VEKKIRO_LIVE_REGION_LIBRARIES oleacc ole32 oleaut32)
     set(VEKKIRO_PLATFORM_SOURCE platform_windows.cpp)
     set(VEKKIRO_RUNNING_MUTEX Vekkiro.Running)
     set(VEKKIRO_EXECUTABLE_NAME Vekkiro)
     set(VEKKIRO_PROGRAM_DIR .)
     set(VEKKIRO_ITEM_PAGE_DIR winpj)
 else()
+    set(VEKKIRO_LIVE_REGION_SOURCE common/liveregion_none.cpp)
+    set(VEKKIRO_LIVE_REGION_LIBRARIES)
     set(VEKKIRO_PLATFORM_SOURCE platform_unix.cpp)
     set(VEKKIRO_EXECUTABLE_NAME vekkiro)
     set(VEKKIRO_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace vekkiro {
 
@@ -74,6 +75,17 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void AboutWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Where the platform's readers are not told a dialog's lines with its title (Windows), they
+    // hear them as the window comes up, once its window exists.
+    QTimer::singleShot(0, this, [this] {
+        m_liveRegion.say(QStringList{ui.applicationLabel->text(), ui.authorLabel->text(),
+                                     ui.itemPageLabel->text() + ui.itemPageLink->text()}
+                             .join(QStringLiteral("，")));
+    });
 }
 
 void AboutWindow::placeCentredOn(const QRect& area) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "itempagelocation.h"
+#include "liveregion.h"
 #include "ui_aboutwindow.h"
 
 #include <QUrl>
@@ -24,6 +25,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 public Q_SLOTS:
     /// Asks the desktop to open the page, without waiting. If it cannot, says so in a message
@@ -33,6 +35,7 @@ public Q_SLOTS:
 private:
     Ui::AboutWindow ui;
     QUrl m_itemPage;
+    LiveRegion m_liveRegion{this};
 };
 
 } // namespace vekkiro

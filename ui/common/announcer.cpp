@@ -22,7 +22,8 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 } // namespace
 
 Announcer::Announcer(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+    , m_liveRegion(this) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(accessibleFactory);
         return true;
@@ -37,6 +38,7 @@ void Announcer::announce(const QString& message) {
     setAccessibleName(message);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    m_liveRegion.say(message);
     Q_EMIT announced(message);
 }
 
