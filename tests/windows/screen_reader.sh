@@ -27,15 +27,16 @@ window=$(wait_for_window Vekkiro) || fail "no visible window titled Vekkiro"
 # an answer is expected.
 read_lines=1
 list_openings=0
+line=
 line_heard() { (($(wc -l <"$heard_file") > read_lines)); }
+# next_line: the next line heard, in $line, waiting for it up to 20 s.
 next_line() {
     wait_until 20 line_heard || return 1
     read_lines=$((read_lines + 1))
-    sed -n "${read_lines}p" "$heard_file"
+    line=$(sed -n "${read_lines}p" "$heard_file")
 }
 expect_answer() {
-    local line
-    while line=$(next_line); do
+    while next_line; do
         if [[ $line =~ ^[1-8]\ 个建议，按下方向键选择$ ]]; then
             list_openings=$((list_openings + 1))
             continue
@@ -70,4 +71,6 @@ expect_answer "应用程序：Vekkiro，作者：Quendry，全部可分类垃圾
 
 kill -0 "$pid" || fail "the program ended during the session"
 quit_program "$window"
+echo "Everything heard, in order:"
+sed 1d "$heard_file"
 echo "PASS: every answer, twice for the same, none for 更多, the list's opening, the About window"
