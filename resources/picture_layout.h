@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vekkiro/bins.h>
 #include <vekkiro/classification.h>
 
 #include <QRect>
@@ -39,8 +40,8 @@ inline constexpr int pictureHeight = 600;
 /// The band with the four bins, which every result picture repaints.
 inline constexpr Area binsBand{0, 436, pictureWidth, pictureHeight - 436};
 
-/// Each bin with its outline and shadow, left to right in the order of the categories'
-/// pictures; inside the band, and clear of each other.
+/// Each bin with its outline and shadow, left to right in the order of the bins (vekkiro::bins);
+/// inside the band, and clear of each other.
 inline constexpr std::array binAreas = {Area{158, 440, 128, 160}, Area{324, 440, 128, 160},
                                         Area{492, 440, 128, 160}, Area{656, 440, 128, 160}};
 
@@ -70,15 +71,10 @@ struct Part {
     Area area;
 };
 
-/// The bins in the order in which they stand in the scene, left to right: that of binAreas.
-inline constexpr std::array binsInOrder = {Category::Recyclable, Category::KitchenWaste,
-                                           Category::OtherWaste, Category::HazardousWaste};
+static_assert(binAreas.size() == bins.size());
 
 constexpr Area binArea(Category bin) {
-    for (std::size_t i = 0; i < binsInOrder.size(); ++i)
-        if (binsInOrder[i] == bin)
-            return binAreas[i];
-    return {};
+    return binAreas[static_cast<std::size_t>(bin)];
 }
 
 /// The picture of one answer: the start-up picture, every bin faded over it, then the answer's

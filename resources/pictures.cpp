@@ -1,6 +1,7 @@
 #include "pictures.h"
 
 #include "picture_layout.h"
+#include "qtstrings.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -168,19 +169,15 @@ QPixmap loadStartupPicture(qreal devicePixelRatio) {
 }
 
 QString pictureDescription(std::optional<PictureId> id) {
-    const auto label = [](Category bin) {
-        const std::string_view text = binLabel(bin);
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    };
     if (!id) {
         QStringList labels;
-        for (const Category bin : layout::binsInOrder)
-            labels.append(label(bin));
+        for (const Bin& bin : bins)
+            labels.append(toQString(bin.label));
         return labels.join(QStringLiteral("、"));
     }
     for (const layout::AnswerPicture& answer : layout::answerPictures)
         if (answer.id == *id)
-            return answer.bin ? label(*answer.bin) : QString::fromUtf8(noticeText);
+            return answer.bin ? binLabelText(*answer.bin) : QString::fromUtf8(noticeText);
     return {};
 }
 

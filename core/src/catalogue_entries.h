@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace vekkiro::detail {
 
-/// The names of the catalogue in position order; defined in item_catalogue_data.cpp.
+/// The names of the catalogue in position order; defined in item_catalogue.cpp with the rest of the catalogue.
 extern const std::array<std::u16string_view, ItemCatalogue::size> catalogueEntries;
 
 /// A text's length and first unit in one number: equal for equal texts, and for any name
@@ -21,5 +22,8 @@ constexpr std::uint32_t lookupKey(std::u16string_view text) noexcept {
 
 /// lookupKey of every entry of catalogueEntries, in the same order.
 extern const std::array<std::uint32_t, ItemCatalogue::size> catalogueKeys;
+
+/// The category of a position in 1..size, by the category runs; none for the sentinel.
+[[nodiscard]] std::optional<Category> categoryAt(int position) noexcept;
 
 } // namespace vekkiro::detail

@@ -1,8 +1,11 @@
+#include <vekkiro/bins.h>
 #include <vekkiro/classification.h>
 #include <vekkiro/item_catalogue.h>
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -133,6 +136,37 @@ TEST(BinLabel, NamesEachBinAsTheArtworkDoes) {
     EXPECT_EQ(vekkiro::binLabel(Category::KitchenWaste), "厨余垃圾");
     EXPECT_EQ(vekkiro::binLabel(Category::OtherWaste), "其他垃圾");
     EXPECT_EQ(vekkiro::binLabel(Category::HazardousWaste), "有害垃圾");
+}
+
+// WCAG 2's contrast ratio of a colour against white: (1 + 0.05) / (its luminance + 0.05).
+double contrastOnWhite(std::uint32_t rgb) {
+    const auto linear = [](std::uint32_t channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear((rgb >> 16) & 0xff) +
+                             0.7152 * linear((rgb >> 8) & 0xff) + 0.0722 * linear(rgb & 0xff);
+    return 1.05 / (luminance + 0.05);
+}
+
+TEST(Bins, TheirTextColoursReadOnWhiteAtWcagAA) {
+    for (const vekkiro::Bin& bin : vekkiro::bins)
+        EXPECT_GE(contrastOnWhite(bin.textColour), 4.5) << bin.identifier;
+    // The formula against its published fixed points: black 21:1, white 1:1, #767676 4.54:1.
+    EXPECT_NEAR(contrastOnWhite(0x000000), 21.0, 0.01);
+    EXPECT_NEAR(contrastOnWhite(0xffffff), 1.0, 0.01);
+    EXPECT_NEAR(contrastOnWhite(0x767676), 4.54, 0.01);
+}
+
+TEST(Bins, StandInTheOrderOfTheirCategoriesWithNamesOfTheirOwn) {
+    std::set<std::string_view> identifiers, groups;
+    for (std::size_t i = 0; i < vekkiro::bins.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(vekkiro::bins[i].category), i);
+        identifiers.insert(vekkiro::bins[i].identifier);
+        groups.insert(vekkiro::bins[i].artworkGroup);
+    }
+    EXPECT_EQ(identifiers.size(), vekkiro::bins.size());
+    EXPECT_EQ(groups.size(), vekkiro::bins.size());
 }
 
 } // namespace

@@ -45,7 +45,7 @@ try {
   same(await page.$$eval("h2 .n", (n) => n.map((e) => e.textContent)), ["30", "602", "905", "10"],
        "each heading shows its count");
   same(await page.$$eval("h2", (h) => h.map((e) => getComputedStyle(e).color)),
-       ["rgb(31, 111, 209)", "rgb(42, 138, 62)", "rgb(154, 109, 0)", "rgb(217, 48, 37)"],
+       ["rgb(31, 111, 209)", "rgb(43, 128, 61)", "rgb(148, 106, 0)", "rgb(217, 48, 37)"],
        "headings are in their bins' colours");
   same(await page.$$eval("li", (l) => [l[0].textContent, l[29].textContent, l[30].textContent,
                                        l[1546].textContent]),

@@ -3,6 +3,7 @@
 // these, the cannot-classify picture), never in a crash.
 #include "mainwindow.h"
 #include "picturearea.h"
+#include "qtstrings.h"
 #include "textbutton.h"
 
 #include <vekkiro/classification.h>
@@ -39,8 +40,7 @@ private:
     // The picture that answers whatever the box holds now.
     std::optional<PictureId> answerForBox() const {
         const QString text = searchBox->text();
-        return vekkiro::pictureForOutcome(vekkiro::classifyItem(
-            std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()))));
+        return vekkiro::pictureForOutcome(vekkiro::classifyItem(vekkiro::toU16View(text)));
     }
 };
 

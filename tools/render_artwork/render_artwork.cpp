@@ -12,6 +12,7 @@
 // installer's pictures, <output-dir>/installer/<welcome|header>-<100|150|200>.bmp, for screens
 // at 100, 150 and 200 per cent.
 #include "picture_layout.h"
+#include "qtstrings.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -38,7 +39,10 @@ namespace {
 namespace layout = vekkiro::layout;
 
 // The groups of the scene that differ between pictures; everything else is common.
-constexpr std::array binGroups = {"bin-recyclable", "bin-kitchen", "bin-other", "bin-hazardous"};
+// The bins' groups in the scene, in the order of the bins.
+QString binGroup(std::size_t index) {
+    return vekkiro::toQString(vekkiro::bins[index].artworkGroup);
+}
 constexpr auto noticeGroup = "notice";
 constexpr auto sceneGroup = "scene";
 
@@ -92,6 +96,27 @@ void requireFonts(const QDomDocument& document) {
                      .arg(family));
 }
 
+// The bins' table gives each bin's colour for the page and the list: it must be the colour the
+// scene paints the bin's body in (its group's first path).
+void requireBinColours(const QDomDocument& scene) {
+    for (std::size_t i = 0; i < vekkiro::bins.size(); ++i) {
+        const QString group = binGroup(i);
+        const QString expected =
+            QStringLiteral("#%1").arg(vekkiro::bins[i].colour, 6, 16, QLatin1Char('0'));
+        QString body;
+        for (const QDomElement& element : allElements(scene)) {
+            if (element.attribute(QStringLiteral("id")) == group) {
+                body = element.firstChildElement(QStringLiteral("path"))
+                           .attribute(QStringLiteral("fill"));
+                break;
+            }
+        }
+        if (body.compare(expected, Qt::CaseInsensitive) != 0)
+            fail(QStringLiteral("the scene paints %1 in \"%2\", the bins' table says %3")
+                     .arg(group, body, expected));
+    }
+}
+
 QImage render(const QByteArray& svg, QSize size) {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
@@ -141,10 +166,10 @@ void savePixels(const QImage& image, const QString& path) {
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
-// The scene with the named bins (indices into binGroups) in full colour, the others faded, and
+// The scene with the named bins (indices into vekkiro::bins) in full colour, the others faded, and
 // with or without the cannot-classify line; opaque 8-bit colour, as the screen shows it and the
 // loader stores it.
-QImage composed(const QImage& background, const std::array<QImage, binGroups.size()>& bins,
+QImage composed(const QImage& background, const std::array<QImage, vekkiro::bins.size()>& bins,
                 const QImage& noticeLayer, const std::vector<std::size_t>& fullColour,
                 bool notice) {
     QImage image = background;
@@ -254,9 +279,9 @@ void renderInstallerPictures(const QDomDocument& scene, const QString& outputDir
                                       QStringLiteral("slogan"), QStringLiteral("search-panel"),
                                       QString::fromLatin1(noticeGroup)};
     std::vector<SceneElement> bins;
-    for (const char* bin : binGroups) {
-        besideTheLandscape.append(QString::fromLatin1(bin));
-        bins.emplace_back(scene, QString::fromLatin1(bin));
+    for (std::size_t i = 0; i < vekkiro::bins.size(); ++i) {
+        besideTheLandscape.append(binGroup(i));
+        bins.emplace_back(scene, binGroup(i));
     }
     const QByteArray landscape = withoutElements(scene, besideTheLandscape);
     const SceneElement logo(scene, QStringLiteral("logo"));
@@ -322,9 +347,9 @@ void renderPictures(const QDomDocument& scene, const QString& outputDir) {
     for (const int scale : {1, 2}) {
         const QSize size(layout::pictureWidth * scale, layout::pictureHeight * scale);
         const QImage background = renderGroup(scene, QString::fromLatin1(sceneGroup), size);
-        std::array<QImage, binGroups.size()> bins;
-        for (std::size_t i = 0; i < binGroups.size(); ++i)
-            bins[i] = renderGroup(scene, QString::fromLatin1(binGroups[i]), size);
+        std::array<QImage, vekkiro::bins.size()> bins;
+        for (std::size_t i = 0; i < bins.size(); ++i)
+            bins[i] = renderGroup(scene, binGroup(i), size);
         const QImage noticeLayer = renderGroup(scene, QString::fromLatin1(noticeGroup), size);
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
         const auto reference = [&](const QString& name) {
@@ -339,9 +364,8 @@ void renderPictures(const QDomDocument& scene, const QString& outputDir) {
         const QImage* withoutBin = nullptr;
         for (const layout::AnswerPicture& answer : layout::answerPictures) {
             std::vector<std::size_t> fullColour;
-            for (std::size_t i = 0; i < layout::binsInOrder.size(); ++i)
-                if (answer.bin == layout::binsInOrder[i])
-                    fullColour.push_back(i);
+            if (answer.bin)
+                fullColour.push_back(static_cast<std::size_t>(*answer.bin));
             answers.push_back(composed(background, bins, noticeLayer, fullColour, !answer.bin));
             save(answers.back(), reference(QString::number(int(answer.id))));
         }
@@ -432,6 +456,7 @@ int main(int argc, char* argv[]) {
     const QDomDocument icon = readSvg(args[2]);
     requireFonts(scene);
     requireFonts(icon);
+    requireBinColours(scene);
 
     const QString outputDir = args[3];
     for (const char* sub : {"pictures", "reference", "icons", "installer"})

@@ -1,6 +1,8 @@
 #include "liveregion.h"
 
 #include <oleacc.h>
+
+#include <string>
 #include <windows.h>
 
 namespace vekkiro {
@@ -67,7 +69,9 @@ void LiveRegion::say(const QString& text) {
                                               liveSettingProperty, setting);
         }
     }
-    SetWindowTextW(m_native->region, reinterpret_cast<const wchar_t*>(text.utf16()));
+    // Windows' wide characters are UTF-16 units, as QString's are.
+    const std::wstring units = text.toStdWString();
+    SetWindowTextW(m_native->region, units.c_str());
     NotifyWinEvent(liveRegionChanged, m_native->region, OBJID_CLIENT, CHILDID_SELF);
 }
 

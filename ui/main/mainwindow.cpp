@@ -2,6 +2,7 @@
 
 #include "aboutwindow.h"
 #include "announcer.h"
+#include "qtstrings.h"
 #include "chinesefonts.h"
 #include "pictures.h"
 #include "suggestionlist.h"
@@ -62,9 +63,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::search() {
     const QString text = ui.searchBox->text();
-    const QStringView view(text);
-    const LookupOutcome outcome =
-        classifyItem(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));
+    const LookupOutcome outcome = classifyItem(toU16View(text));
     const std::optional<PictureId> picture = pictureForOutcome(outcome);
     if (!picture)
         return; // the sentinel: nothing changes, nothing new to say

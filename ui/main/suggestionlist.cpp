@@ -1,6 +1,7 @@
 #include "suggestionlist.h"
 
 #include "chinesefonts.h"
+#include "qtstrings.h"
 
 #include <vekkiro/item_catalogue.h>
 #include <vekkiro/suggestions.h>
@@ -20,28 +21,12 @@ namespace vekkiro {
 namespace {
 
 QString nameAt(int position) {
-    const std::u16string_view name = ItemCatalogue::entry(position);
-    return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+    return toQString(ItemCatalogue::entry(position));
 }
 
-QString labelOf(Category category) {
-    const std::string_view label = binLabel(category);
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
-}
-
-// The colours of the bins in the artwork, dark enough to read on the list's white.
+// The bin's colour for text, which reads on the list's white.
 QColor colourOf(Category category) {
-    switch (category) {
-    case Category::Recyclable:
-        return {0x1f, 0x6f, 0xd1};
-    case Category::KitchenWaste:
-        return {0x2f, 0x9e, 0x44};
-    case Category::OtherWaste:
-        return {0xa8, 0x7a, 0x00};
-    case Category::HazardousWaste:
-        return {0xd9, 0x30, 0x25};
-    }
-    return {};
+    return QColor(QRgb(binOf(category).textColour));
 }
 
 // Space between the box's lower edge and the list: the rest of the green pill.
@@ -75,7 +60,7 @@ public:
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, name);
         painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
                                  : colourOf(category));
-        painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter, labelOf(category));
+        painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter, binLabelText(category));
         painter->restore();
     }
 
@@ -84,7 +69,7 @@ public:
         const auto category =
             static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
         const int width = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()) +
-                          labelGap + metrics.horizontalAdvance(labelOf(category)) +
+                          labelGap + metrics.horizontalAdvance(binLabelText(category)) +
                           2 * horizontalPadding;
         return {width, metrics.height() + 8};
     }
@@ -94,9 +79,7 @@ public:
 
 void SuggestionModel::setText(const QString& text, int limit) {
     beginResetModel();
-    m_positions = suggestItems(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                   static_cast<std::size_t>(text.size())),
-                               static_cast<std::size_t>(limit));
+    m_positions = suggestItems(toU16View(text), static_cast<std::size_t>(limit));
     endResetModel();
 }
 
@@ -113,7 +96,7 @@ QVariant SuggestionModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return nameAt(position);
     case Qt::AccessibleTextRole:
-        return nameAt(position) + QStringLiteral("，") + labelOf(category);
+        return nameAt(position) + QStringLiteral("，") + binLabelText(category);
     case CategoryRole:
         return static_cast<int>(category);
     default:

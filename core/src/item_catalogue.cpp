@@ -1,8 +1,12 @@
-// The catalogue of item names, in position order. A name's category is not stored here:
-// it follows from the position, through the run bounds of the lookup.
+// The catalogue of item names, in position order, and the bounds of its category runs: a
+// name's category is not stored beside it, it follows from its position.
 #include "catalogue_entries.h"
 
-namespace vekkiro::detail {
+#include <stdexcept>
+
+namespace vekkiro {
+
+namespace detail {
 
 // clang-format off
 constexpr std::array<std::u16string_view, ItemCatalogue::size> catalogueEntries = {
@@ -332,4 +336,53 @@ constinit const std::array<std::uint32_t, ItemCatalogue::size> catalogueKeys = [
     return keys;
 }();
 
-} // namespace vekkiro::detail
+namespace {
+
+// Last position of each category run. The runs are contiguous, so these bounds are all the
+// catalogue needs to give every position its category; the names themselves carry none.
+constexpr int lastKitchenWaste = 602;
+constexpr int lastOtherWaste = 1507;
+constexpr int lastRecyclable = 1537;
+constexpr int lastHazardousWaste = ItemCatalogue::itemCount;
+static_assert(lastHazardousWaste + 1 == ItemCatalogue::sentinelPosition);
+
+} // namespace
+
+std::optional<Category> categoryAt(int position) noexcept {
+    if (position <= lastKitchenWaste)
+        return Category::KitchenWaste;
+    if (position <= lastOtherWaste)
+        return Category::OtherWaste;
+    if (position <= lastRecyclable)
+        return Category::Recyclable;
+    if (position <= lastHazardousWaste)
+        return Category::HazardousWaste;
+    return std::nullopt;
+}
+
+} // namespace detail
+
+namespace {
+
+void requireValidPosition(int position) {
+    if (position < ItemCatalogue::firstPosition || position > ItemCatalogue::size)
+        throw std::out_of_range("catalogue position out of range");
+}
+
+} // namespace
+
+std::u16string_view ItemCatalogue::entry(int position) {
+    requireValidPosition(position);
+    return detail::catalogueEntries[static_cast<std::size_t>(position - 1)];
+}
+
+std::optional<Category> ItemCatalogue::categoryOf(int position) {
+    requireValidPosition(position);
+    return detail::categoryAt(position);
+}
+
+const std::array<std::u16string_view, ItemCatalogue::size>& ItemCatalogue::entries() noexcept {
+    return detail::catalogueEntries;
+}
+
+} // namespace vekkiro
