@@ -38,11 +38,13 @@ inline constexpr std::array<Bin, 4> bins = {
     return bins[static_cast<std::size_t>(category)];
 }
 
-static_assert([] {
-    for (std::size_t i = 0; i < bins.size(); ++i)
-        if (static_cast<std::size_t>(bins[i].category) != i)
-            return false;
-    return true;
-}(), "the bins stand in the order of Category");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < bins.size(); ++i)
+            if (static_cast<std::size_t>(bins[i].category) != i)
+                return false;
+        return true;
+    }(),
+    "the bins stand in the order of Category");
 
 } // namespace vekkiro
