@@ -8,7 +8,8 @@
 
 namespace vekkiro::detail {
 
-/// The names of the catalogue in position order; defined in item_catalogue.cpp with the rest of the catalogue.
+/// The names of the catalogue in position order; defined in item_catalogue.cpp with the rest of the
+/// catalogue.
 extern const std::array<std::u16string_view, ItemCatalogue::size> catalogueEntries;
 
 /// A text's length and first unit in one number: equal for equal texts, and for any name

@@ -1,7 +1,6 @@
 #include "liveregion.h"
 
 #include <oleacc.h>
-
 #include <string>
 #include <windows.h>
 

@@ -2,9 +2,9 @@
 
 #include "aboutwindow.h"
 #include "announcer.h"
-#include "qtstrings.h"
 #include "chinesefonts.h"
 #include "pictures.h"
+#include "qtstrings.h"
 #include "suggestionlist.h"
 
 #include <vekkiro/classification.h>
