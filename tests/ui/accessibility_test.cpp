@@ -10,6 +10,7 @@
 #include "picture_layout.h"
 #include "picturearea.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>

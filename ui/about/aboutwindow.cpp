@@ -2,6 +2,7 @@
 
 #include "chinesefonts.h"
 #include "pictures.h"
+#include "ui_aboutwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -44,30 +45,34 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 AboutWindow::AboutWindow(QUrl itemPage, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::AboutWindow>())
     , m_itemPage(std::move(itemPage)) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(accessibleFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    ui.setupUi(this);
+    ui->setupUi(this);
     setWindowIcon(applicationIcon());
     setFixedSize(clientSize);
 
     const QFont labelFont = songtiFont(12);
-    for (QWidget* line : std::initializer_list<QWidget*>{ui.applicationLabel, ui.authorLabel,
-                                                         ui.itemPageLabel, ui.itemPageLink}) {
+    for (QWidget* line : std::initializer_list<QWidget*>{ui->applicationLabel, ui->authorLabel,
+                                                         ui->itemPageLabel, ui->itemPageLink}) {
         line->setFont(labelFont);
         growToFitLine(line);
     }
 
     // What a screen reader reads out with the dialog's title when it opens: its lines. Orca
     // finds no text of its own in Qt's labels, and NVDA reads a dialog's description too.
-    setAccessibleDescription(QStringList{ui.applicationLabel->text(), ui.authorLabel->text()}.join(
-        QStringLiteral("，")));
+    setAccessibleDescription(
+        QStringList{ui->applicationLabel->text(), ui->authorLabel->text()}.join(
+            QStringLiteral("，")));
 
-    connect(ui.itemPageLink, &QAbstractButton::clicked, this, &AboutWindow::openItemPage);
+    connect(ui->itemPageLink, &QAbstractButton::clicked, this, &AboutWindow::openItemPage);
 }
+
+AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -82,8 +87,8 @@ void AboutWindow::showEvent(QShowEvent* event) {
     // Where the platform's readers are not told a dialog's lines with its title (Windows), they
     // hear them as the window comes up, once its window exists.
     QTimer::singleShot(0, this, [this] {
-        m_liveRegion.say(QStringList{ui.applicationLabel->text(), ui.authorLabel->text(),
-                                     ui.itemPageLabel->text() + ui.itemPageLink->text()}
+        m_liveRegion.say(QStringList{ui->applicationLabel->text(), ui->authorLabel->text(),
+                                     ui->itemPageLabel->text() + ui->itemPageLink->text()}
                              .join(QStringLiteral("，")));
     });
 }

@@ -2,10 +2,15 @@
 
 #include "itempagelocation.h"
 #include "liveregion.h"
-#include "ui_aboutwindow.h"
 
 #include <QUrl>
 #include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class AboutWindow;
+} // namespace Ui
 
 namespace vekkiro {
 
@@ -17,6 +22,7 @@ class AboutWindow : public QWidget {
 
 public:
     explicit AboutWindow(QUrl itemPage = defaultItemPageUrl(), QWidget* parent = nullptr);
+    ~AboutWindow() override;
 
     /// Moves the window so that its centre is the centre of `area`.
     void placeCentredOn(const QRect& area);
@@ -33,7 +39,7 @@ public Q_SLOTS:
     void openItemPage();
 
 private:
-    Ui::AboutWindow ui;
+    std::unique_ptr<Ui::AboutWindow> ui;
     QUrl m_itemPage;
     LiveRegion m_liveRegion{this};
 };

@@ -1,9 +1,13 @@
 #pragma once
 
-#include "ui_mainwindow.h"
-
 #include <QMainWindow>
 #include <QPointer>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+} // namespace Ui
 
 namespace vekkiro {
 
@@ -28,7 +32,7 @@ public Q_SLOTS:
     void showAboutWindow();
 
 private:
-    Ui::MainWindow ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     QPointer<AboutWindow> m_about;
     Announcer* m_announcer;
 };
