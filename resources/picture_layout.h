@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vekkiro/artwork_names.h>
 #include <vekkiro/bins.h>
 #include <vekkiro/classification.h>
 
@@ -8,9 +9,9 @@
 #include <array>
 #include <optional>
 
-// The one description of the answers' pictures, shared by the build's artwork renderer, the
-// picture loader and the build's resource list (which reads the stored pictures' names and the
-// icon sizes from here). Every picture is the scene, pictureWidth x pictureHeight; an answer's
+// The one description of the answers' pictures, shared by the build's artwork renderer and the
+// picture loader; the stored pictures' names and the icon's sizes come from the build's resource
+// list (artwork_names.h). Every picture is the scene, pictureWidth x pictureHeight; an answer's
 // is the start-up picture with a few parts drawn over it, so only three pictures are stored and
 // a search decodes nothing new after its first time.
 namespace vekkiro::layout {
@@ -60,9 +61,11 @@ struct StoredPicture {
     const char* name;
     Area area;
 };
-inline constexpr StoredPicture startupPicture{"startup", {0, 0, pictureWidth, pictureHeight}};
-inline constexpr StoredPicture fadedBinsPicture{"bins-faded", binsBand};
-inline constexpr StoredPicture noticePicture{"notice", noticeArea};
+static_assert(storedPictureNames.size() == 3, "resources/CMakeLists.txt stores three pictures");
+inline constexpr StoredPicture startupPicture{storedPictureNames[0],
+                                              {0, 0, pictureWidth, pictureHeight}};
+inline constexpr StoredPicture fadedBinsPicture{storedPictureNames[1], binsBand};
+inline constexpr StoredPicture noticePicture{storedPictureNames[2], noticeArea};
 inline constexpr std::array storedPictures = {&startupPicture, &fadedBinsPicture, &noticePicture};
 
 /// Something drawn over the start-up picture: an area of a stored picture, at that area's place.
@@ -99,8 +102,5 @@ inline constexpr std::array answerPictures = {
                   {Part{&fadedBinsPicture, binsBand}, Part{&noticePicture, noticeArea}}},
 };
 static_assert(answerPictures.size() == allPictureIds.size());
-
-/// The sizes, in pixels, at which the application icon is rendered and delivered.
-inline constexpr std::array iconSizes = {16, 24, 32, 48, 64, 128, 200, 256};
 
 } // namespace vekkiro::layout
