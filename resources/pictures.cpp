@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QResource>
 #include <QString>
 #include <QStringList>
@@ -119,21 +118,6 @@ std::optional<std::size_t> answerIndex(PictureId id) {
 int renderingScale(qreal devicePixelRatio) {
     // Only two renderings exist.
     return devicePixelRatio > 1.0 ? 2 : 1;
-}
-
-QPixmap loadPicture(PictureId id, qreal devicePixelRatio) {
-    const int scale = renderingScale(devicePixelRatio);
-    const QImage& startup = startupImage(scale);
-    const std::vector<PicturePart> parts = pictureParts(id, devicePixelRatio);
-    if (startup.isNull() || parts.empty())
-        return {};
-    QImage image = startup.copy();
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const PicturePart& part : parts)
-        painter.drawImage(part.position, part.image);
-    painter.end();
-    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
 std::vector<PicturePart> pictureParts(PictureId id, qreal devicePixelRatio) {

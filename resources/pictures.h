@@ -16,13 +16,10 @@ namespace vekkiro {
 /// 1x (the painter scales the rest of the way).
 [[nodiscard]] int renderingScale(qreal devicePixelRatio);
 
-/// The result picture with the given identifier, 960 × 600 logical pixels, rendered for the
-/// given device pixel ratio: above 1 the 2× rendering is used (1920 × 1200 device pixels with
-/// its device pixel ratio set), so it stays sharp on high-density screens. A null pixmap, with a
-/// warning logged, if the picture cannot be loaded.
-[[nodiscard]] QPixmap loadPicture(PictureId id, qreal devicePixelRatio);
-
-/// The picture shown until the first search: every bin in full colour, no text line.
+/// The picture shown until the first search: every bin in full colour, no text line; 960 × 600
+/// logical pixels, rendered for the given device pixel ratio: above 1 the 2× rendering is used
+/// (1920 × 1200 device pixels with its device pixel ratio set), so it stays sharp on
+/// high-density screens.
 [[nodiscard]] QPixmap loadStartupPicture(qreal devicePixelRatio);
 
 /// Starts decoding the start-up picture for the given density on a thread of its own, so that
@@ -40,8 +37,9 @@ struct PicturePart {
 };
 
 /// What turns the start-up picture into the result picture `id`: drawn over it in order, they
-/// give loadPicture(id). Each part is decoded on first use and kept, so asking again decodes
-/// nothing. Empty, with a warning logged, if a part cannot be loaded.
+/// give the whole answer. Each part is decoded on first use and kept, so asking again decodes
+/// nothing. Empty, with a warning logged, for an unknown identifier or a part that cannot be
+/// loaded.
 [[nodiscard]] std::vector<PicturePart> pictureParts(PictureId id, qreal devicePixelRatio);
 
 /// What a picture says, for assistive technology: the label of the bin shown in full colour, or

@@ -27,8 +27,6 @@ public:
     /// Moves the window so that its centre is the centre of `area`.
     void placeCentredOn(const QRect& area);
 
-    [[nodiscard]] QUrl itemPage() const { return m_itemPage; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

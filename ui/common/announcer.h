@@ -21,9 +21,6 @@ public:
     /// Has the message read out, even when it is the same as the last.
     void announce(const QString& message);
 
-    /// The last message, which stays readable as the notification's name.
-    [[nodiscard]] QString lastMessage() const { return accessibleName(); }
-
 Q_SIGNALS:
     /// A message has just been handed to assistive technology.
     void announced(const QString& message);
