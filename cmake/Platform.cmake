@@ -20,8 +20,21 @@ if(WIN32)
 else()
     set(VEKKIRO_LIVE_REGION_SOURCE common/liveregion_none.cpp)
     set(VEKKIRO_LIVE_REGION_LIBRARIES)
-    set(VEKKIRO_PLATFORM_SOURCE platform_unix.cpp)
+    set(VEKKIRO_PLATFORM_SOURCE platform_linux.cpp)
     set(VEKKIRO_EXECUTABLE_NAME vekkiro)
     set(VEKKIRO_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
     set(VEKKIRO_ITEM_PAGE_DIR ${CMAKE_INSTALL_DATADIR}/vekkiro/winpj)
 endif()
+
+# Where the build machine, Debian 12, keeps what the build takes from its packages: named here
+# once; another machine names its own with -D.
+set(VEKKIRO_UNIHAN_DIR /usr/share/unicode CACHE PATH
+    "Folder holding Unicode's Unihan_*.txt files (Debian: unicode-data)")
+set(VEKKIRO_UNICODE_COPYRIGHT_FILE /usr/share/doc/unicode-data/copyright CACHE FILEPATH
+    "The licence of the Unicode data, as their package states it")
+set(VEKKIRO_JIEBA_DICT /usr/lib/python3/dist-packages/jieba/dict.txt CACHE FILEPATH
+    "jieba's word list (Debian: python3-jieba)")
+set(VEKKIRO_COMMON_LICENSES_DIR /usr/share/common-licenses CACHE PATH
+    "Folder holding the texts of common licences (LGPL-3, GPL-3), shipped with the Windows program")
+set(VEKKIRO_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH
+    "GoogleTest's sources (Debian: googletest), built for a cross build's tests")

@@ -2,9 +2,7 @@
 # traditional-character tables, and the notice its licence asks to ship with them.
 #   VEKKIRO_UNIHAN_READINGS, VEKKIRO_UNIHAN_VARIANTS  the data files (plain or .bz2)
 #   VEKKIRO_UNICODE_NOTICE                            the notice, written into the build folder
-set(VEKKIRO_UNIHAN_DIR /usr/share/unicode CACHE PATH "Folder holding Unicode's Unihan_*.txt files")
-set(VEKKIRO_UNICODE_COPYRIGHT_FILE /usr/share/doc/unicode-data/copyright CACHE FILEPATH
-    "The licence of the Unicode data, as their package states it")
+# Where they are: VEKKIRO_UNIHAN_DIR and VEKKIRO_UNICODE_COPYRIGHT_FILE (cmake/Platform.cmake).
 
 set(missing_unicode_data "install Debian's unicode-data package (scripts/install-deps.sh does), "
                          "or name the files with -DVEKKIRO_UNIHAN_DIR and "
