@@ -15,10 +15,10 @@
 #include "process_memory.h"
 #include "suggestionlist.h"
 #include "textbutton.h"
+#include "window_testing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,9 +128,7 @@ void type(QLineEdit* box, const QString& text) {
         QCoreApplication::sendEvent(box, &release);
         return;
     }
-    QInputMethodEvent commit;
-    commit.setCommitString(text.back());
-    QCoreApplication::sendEvent(box, &commit);
+    vekkiro::testing::commitText(box, text.back());
 }
 
 // Keystroke to the suggestion list's repainted frame, each after a second of idle: the box holds

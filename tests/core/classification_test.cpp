@@ -1,3 +1,5 @@
+#include "hostile_texts.h"
+
 #include <vekkiro/bins.h>
 #include <vekkiro/classification.h>
 #include <vekkiro/item_catalogue.h>
@@ -75,23 +77,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.label); });
 
 // Texts nobody types on purpose but a paste can deliver; none may do more than miss.
-INSTANTIATE_TEST_SUITE_P(
-    HostileText, ClassifyItem,
-    testing::Values(
-        Lookup{"embedded_nul", std::u16string(u"电池\0", 3), LookupOutcome::NotFound},
-        Lookup{"leading_nul", std::u16string(u"\0电池", 3), LookupOutcome::NotFound},
-        Lookup{"only_nul", std::u16string(1, u'\0'), LookupOutcome::NotFound},
-        Lookup{"lone_high_surrogate", std::u16string(1, char16_t{0xD800}), LookupOutcome::NotFound},
-        Lookup{"lone_low_surrogate", std::u16string(u"电") + char16_t{0xDFFF},
-               LookupOutcome::NotFound},
-        Lookup{"emoji_pair", u"电池🔋", LookupOutcome::NotFound},
-        Lookup{"control_characters", u"\t\r\x1b", LookupOutcome::NotFound},
-        Lookup{"zero_width_joiner", u"电\u200d池", LookupOutcome::NotFound},
-        Lookup{"right_to_left_mark", u"\u200f电池", LookupOutcome::NotFound},
-        Lookup{"hundred_thousand_units", std::u16string(100000, u'池'), LookupOutcome::NotFound},
-        Lookup{"fourteen_units_not_listed", std::u16string(14, u'带'), LookupOutcome::NotFound},
-        Lookup{"max_code_unit", std::u16string(2, char16_t{0xFFFF}), LookupOutcome::NotFound}),
-    [](const auto& row) { return std::string(row.param.label); });
+std::vector<Lookup> hostileLookups() {
+    std::vector<Lookup> lookups;
+    for (const vekkiro::testing::HostileText& hostile : vekkiro::testing::hostileTexts())
+        lookups.push_back(Lookup{hostile.label, hostile.text, LookupOutcome::NotFound});
+    return lookups;
+}
+
+INSTANTIATE_TEST_SUITE_P(HostileText, ClassifyItem, testing::ValuesIn(hostileLookups()),
+                         [](const auto& row) { return std::string(row.param.label); });
 
 TEST(ClassifyItemOverTheCatalogue, EveryEntryGetsTheCategoryOfItsOwnRun) {
     std::map<LookupOutcome, int> counts;

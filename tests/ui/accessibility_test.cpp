@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "picture_layout.h"
 #include "picturearea.h"
+#include "window_testing.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -27,7 +28,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<vekkiro::MainWindow> window;
+    vekkiro::testing::ShownMainWindow shown;
     QLineEdit* box = nullptr;
     QAbstractButton* button = nullptr;
     vekkiro::PictureArea* picture = nullptr;
@@ -45,14 +46,13 @@ private:
 
 private Q_SLOTS:
     void init() {
-        window = std::make_unique<vekkiro::MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        box = window->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-        button = window->findChild<QAbstractButton*>(QStringLiteral("searchButton"));
-        picture = window->findChild<vekkiro::PictureArea*>();
-        announcer = window->findChild<vekkiro::Announcer*>();
-        QVERIFY(box && button && picture && announcer);
+        QVERIFY(shown.open());
+        QVERIFY(QTest::qWaitForWindowActive(shown.window.get()));
+        box = shown.searchBox;
+        button = shown.searchButton;
+        picture = shown.picture;
+        announcer = shown.window->findChild<vekkiro::Announcer*>();
+        QVERIFY(announcer);
         spy = std::make_unique<QSignalSpy>(announcer, &vekkiro::Announcer::announced);
         QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
         QCOMPARE(notification->role(), QAccessible::Notification);
@@ -62,7 +62,7 @@ private Q_SLOTS:
 
     void cleanup() {
         spy.reset();
-        window.reset();
+        shown.close();
     }
 
     void everyAnswerIsAnnouncedOnceInWords_data();

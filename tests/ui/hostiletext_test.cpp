@@ -1,16 +1,17 @@
 // Text nobody types on purpose, delivered through the real window by keyboard, input method
 // and clipboard: each must end in the picture that answers what the box then holds (for all of
 // these, the cannot-classify picture), never in a crash.
+#include "hostile_texts.h"
 #include "mainwindow.h"
 #include "picturearea.h"
 #include "qtstrings.h"
 #include "textbutton.h"
+#include "window_testing.h"
 
 #include <vekkiro/classification.h>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -28,7 +29,7 @@ private Q_SLOTS:
     void pastingAfterACatalogueNameMakesItUnknown();
 
 private:
-    std::unique_ptr<vekkiro::MainWindow> window;
+    vekkiro::testing::ShownMainWindow shown;
     QLineEdit* searchBox = nullptr;
     vekkiro::TextButton* searchButton = nullptr;
     vekkiro::PictureArea* picture = nullptr;
@@ -45,33 +46,21 @@ private:
 };
 
 void HostileTextTest::init() {
-    window = std::make_unique<vekkiro::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    searchBox = window->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    searchButton = window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton"));
-    picture = window->findChild<vekkiro::PictureArea*>(QStringLiteral("picture"));
-    QVERIFY(searchBox && searchButton && picture);
+    QVERIFY(shown.open());
+    searchBox = shown.searchBox;
+    searchButton = shown.searchButton;
+    picture = shown.picture;
     searchBox->setFocus();
 }
 
 void HostileTextTest::cleanup() {
-    window.reset();
+    shown.close();
 }
 
 void HostileTextTest::pastedTextGetsTheNotFoundPicture_data() {
     QTest::addColumn<QString>("pasted");
-    QTest::newRow("embedded NUL") << QString::fromUtf16(u"电\0池", 3);
-    QTest::newRow("lone high surrogate") << QString(QChar(0xD800));
-    QTest::newRow("lone low surrogate after a name") << QStringLiteral("电池") + QChar(0xDC00);
-    QTest::newRow("right-to-left mark") << QStringLiteral("\u200f电池");
-    QTest::newRow("zero-width space") << QStringLiteral("电\u200b池");
-    QTest::newRow("zero-width joiner") << QStringLiteral("电池\u200d");
-    QTest::newRow("emoji") << QStringLiteral("🔋电池");
-    QTest::newRow("newline inside") << QStringLiteral("电\n池");
-    QTest::newRow("tab inside") << QStringLiteral("电\t池");
-    QTest::newRow("carriage return and newline after") << QStringLiteral("电池\r\n");
-    QTest::newRow("40000 units") << QString(40000, QChar(u'池'));
+    for (const vekkiro::testing::HostileText& hostile : vekkiro::testing::hostileTexts())
+        QTest::newRow(hostile.label) << vekkiro::toQString(hostile.text);
 }
 
 void HostileTextTest::pastedTextGetsTheNotFoundPicture() {
@@ -86,9 +75,7 @@ void HostileTextTest::pastedTextGetsTheNotFoundPicture() {
 
 void HostileTextTest::aLongCommittedTextIsCappedAndStillAnswered() {
     // An input method can commit any amount at once; the box keeps at most its maximum.
-    QInputMethodEvent commit;
-    commit.setCommitString(QString(32767, QChar(u'瓶')) + QStringLiteral("塑料"));
-    QCoreApplication::sendEvent(searchBox, &commit);
+    vekkiro::testing::commitText(searchBox, QString(32767, QChar(u'瓶')) + QStringLiteral("塑料"));
     QCOMPARE(searchBox->text().size(), 32767);
     search();
     QCOMPARE(picture->shownPicture(), PictureId::NotFound);

@@ -6,13 +6,13 @@
 #include "picture_layout.h"
 #include "picturearea.h"
 #include "textbutton.h"
+#include "window_testing.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,18 +43,7 @@ QRect toDevice(const QRect& r, qreal dpr) {
             qRound(r.height() * dpr)};
 }
 
-// Types text as a user would: ASCII from the keyboard, Chinese committed by an input method.
-void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(widget, c.toLatin1());
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(QString(c));
-            QCoreApplication::sendEvent(widget, &commit);
-        }
-    }
-}
+using vekkiro::testing::typeText;
 
 QList<vekkiro::AboutWindow*> aboutWindows() {
     QList<vekkiro::AboutWindow*> found;
@@ -70,7 +59,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
+    vekkiro::testing::ShownMainWindow opened;
+    MainWindow* window = nullptr;
     QLineEdit* searchBox = nullptr;
     TextButton* searchButton = nullptr;
     PictureArea* picture = nullptr;
@@ -146,18 +136,16 @@ private Q_SLOTS:
 };
 
 void MainWindowTest::init() {
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    searchBox = window->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    searchButton = window->findChild<TextButton*>(QStringLiteral("searchButton"));
-    picture = window->findChild<PictureArea*>(QStringLiteral("picture"));
-    QVERIFY(searchBox && searchButton && picture);
+    QVERIFY(opened.open());
+    window = opened.window.get();
+    searchBox = opened.searchBox;
+    searchButton = opened.searchButton;
+    picture = opened.picture;
 }
 
 void MainWindowTest::cleanup() {
     qDeleteAll(aboutWindows());
-    window.reset();
+    opened.close();
 }
 
 void MainWindowTest::startsWithTheStartupPictureAnEmptyBoxAndFocusInIt() {
@@ -211,7 +199,7 @@ void MainWindowTest::controlsSitOnThePillsInTheirGeometry() {
 
 void MainWindowTest::theCaretIsDrawnInTheTextColourNotInverted() {
     window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(window));
     searchBox->setFocus();
     // Spaces put the caret clear of the glyphs. Typing shows the caret at once; it then blinks.
     typeText(searchBox, QStringLiteral("电池   "));
@@ -451,8 +439,8 @@ void MainWindowTest::theMenuAccessKeysOpenTheAboutWindow() {
     QCOMPARE(aboutAction->text(), QStringLiteral("关于(&G)"));
 
     window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(mainMenu->isVisible());
     QTest::keyClick(mainMenu, Qt::Key_G);
     QTRY_COMPARE(aboutWindows().size(), 1);

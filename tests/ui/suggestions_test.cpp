@@ -4,6 +4,7 @@
 #include "picturearea.h"
 #include "suggestionlist.h"
 #include "textbutton.h"
+#include "window_testing.h"
 
 #include <QAbstractItemModel>
 #include <QInputMethodEvent>
@@ -20,17 +21,13 @@ class SuggestionsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<vekkiro::MainWindow> window;
+    vekkiro::testing::ShownMainWindow shown;
     QLineEdit* box = nullptr;
     SuggestionList* list = nullptr;
     vekkiro::PictureArea* picture = nullptr;
 
     // Chinese arrives committed by an input method, one string at a time.
-    void commit(const QString& text) {
-        QInputMethodEvent event;
-        event.setCommitString(text);
-        QCoreApplication::sendEvent(box, &event);
-    }
+    void commit(const QString& text) { vekkiro::testing::commitText(box, text); }
 
     QStringList rows() const {
         QStringList names;
@@ -41,7 +38,7 @@ private:
 
 private Q_SLOTS:
     void init();
-    void cleanup() { window.reset(); }
+    void cleanup() { shown.close(); }
 
     void typingOpensTheListWithTheExactNameFirst();
     void accessibleRowsNameTheBin_data();
@@ -62,13 +59,12 @@ private Q_SLOTS:
 };
 
 void SuggestionsTest::init() {
-    window = std::make_unique<vekkiro::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    box = window->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    list = window->findChild<SuggestionList*>();
-    picture = window->findChild<vekkiro::PictureArea*>();
-    QVERIFY(box && list && picture);
+    QVERIFY(shown.open());
+    QVERIFY(QTest::qWaitForWindowActive(shown.window.get()));
+    box = shown.searchBox;
+    picture = shown.picture;
+    list = shown.window->findChild<SuggestionList*>();
+    QVERIFY(list);
     QTRY_VERIFY(box->hasFocus());
 }
 
@@ -81,7 +77,7 @@ void SuggestionsTest::typingOpensTheListWithTheExactNameFirst() {
     QVERIFY(!list->currentIndex().isValid());
     // Directly under the box, at least as wide, and below the button.
     const QRect boxOnScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
-    const QWidget* button = window->findChild<QWidget*>(QStringLiteral("searchButton"));
+    const QWidget* button = shown.searchButton;
     const QRect buttonOnScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
     QCOMPARE(list->x(), boxOnScreen.x());
     QVERIFY(list->y() > boxOnScreen.bottom());
@@ -114,8 +110,7 @@ void SuggestionsTest::downAndEnterFillTheBoxAndOnlyTheButtonSearches() {
     QVERIFY(!list->isVisible());
     QCOMPARE(picture->shownPicture(), std::nullopt);
 
-    QTest::mouseClick(window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton")),
-                      Qt::LeftButton);
+    QTest::mouseClick(shown.searchButton, Qt::LeftButton);
     QCOMPARE(picture->shownPicture(), std::optional(PictureId::OtherWaste));
 }
 
@@ -157,8 +152,7 @@ void SuggestionsTest::downOpensTheClosedListForTheText() {
     QTest::keyClicks(box, QStringLiteral("kch"));
     QCOMPARE(rows().value(0), QStringLiteral("快餐盒"));
     if (bySearch) {
-        QTest::mouseClick(window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(shown.searchButton, Qt::LeftButton);
         QCOMPARE(picture->shownPicture(), std::optional(PictureId::NotFound));
         box->setFocus();
     } else {
@@ -178,8 +172,7 @@ void SuggestionsTest::downOpensTheClosedListForTheText() {
 void SuggestionsTest::aClickOnTheButtonClosesTheListAndSearchesAtOnce() {
     commit(QStringLiteral("垃圾桶"));
     QVERIFY(list->isVisible());
-    QTest::mouseClick(window->findChild<vekkiro::TextButton*>(QStringLiteral("searchButton")),
-                      Qt::LeftButton);
+    QTest::mouseClick(shown.searchButton, Qt::LeftButton);
     QVERIFY(!list->isVisible());
     QCOMPARE(picture->shownPicture(), std::optional(PictureId::Recyclable));
 }
@@ -224,7 +217,7 @@ void SuggestionsTest::noListWithoutSuggestions() {
 }
 
 void SuggestionsTest::noListWithoutFocus() {
-    window->findChild<QWidget*>(QStringLiteral("searchButton"))->setFocus();
+    shown.searchButton->setFocus();
     QTRY_VERIFY(!box->hasFocus());
     box->setText(QString());
     commit(QStringLiteral("电池"));
@@ -251,15 +244,15 @@ void SuggestionsTest::theListCloses() {
         QTest::keyClick(box, Qt::Key_Tab);
         QVERIFY(!box->hasFocus());
     } else if (when == QLatin1String("move")) {
-        window->move(window->pos() + QPoint(40, 30));
+        shown.window->move(shown.window->pos() + QPoint(40, 30));
     } else if (when == QLatin1String("resize")) {
-        window->resize(window->size() + QSize(10, 10));
+        shown.window->resize(shown.window->size() + QSize(10, 10));
     } else if (when == QLatin1String("deactivate")) {
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
     } else {
-        window->hide();
+        shown.window->hide();
     }
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(box->text(), QStringLiteral("电池"));
