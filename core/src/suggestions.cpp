@@ -724,51 +724,35 @@ constexpr std::uint8_t kindsFor(Reading reading) noexcept {
     return AllKinds;
 }
 
-// A match by characters of a text read otherwise, as the kind it counts as.
-std::optional<Match> asReading(Match match, Reading reading) noexcept {
+// A match by characters of a text read otherwise, as the kind it counts as. Only the kinds that
+// kindsFor asks for arrive: the text in the name, or the name in it or in order with gaps.
+constexpr Match asReading(Match match, Reading reading) noexcept {
+    const auto counted = [match](Match equal, Match startsWith, Match contains, Match rest) {
+        switch (match) {
+        case Match::Equal:
+            return equal;
+        case Match::StartsWith:
+            return startsWith;
+        case Match::Contains:
+            return contains;
+        default:
+            return rest;
+        }
+    };
     switch (reading) {
     case Reading::Typed:
         return match;
     case Reading::Noun:
     case Reading::Described:
-        switch (match) {
-        case Match::Equal:
-            return Match::DescribedEqual;
-        case Match::StartsWith:
-            return Match::DescribedStartsWith;
-        case Match::Contains:
-            return Match::DescribedContains;
-        default:
-            return std::nullopt;
-        }
     case Reading::Said:
-        switch (match) {
-        case Match::Equal:
-            return Match::DescribedEqual;
-        case Match::StartsWith:
-            return Match::DescribedStartsWith;
-        case Match::Contains:
-            return Match::DescribedContains;
-        default:
-            return Match::DescribedInOrder;
-        }
+        return counted(Match::DescribedEqual, Match::DescribedStartsWith, Match::DescribedContains,
+                       Match::DescribedInOrder);
     case Reading::OtherWord:
-        switch (match) {
-        case Match::Equal:
-            return Match::OtherWordEqual;
-        case Match::StartsWith:
-            return Match::OtherWordStartsWith;
-        case Match::Contains:
-            return Match::OtherWordContains;
-        case Match::NameInText:
-            return Match::OtherWordInText;
-        default:
-            return std::nullopt;
-        }
     case Reading::OtherWordInText:
-        return match == Match::NameInText ? std::optional(Match::OtherWordInText) : std::nullopt;
+        break;
     }
-    return std::nullopt;
+    return counted(Match::OtherWordEqual, Match::OtherWordStartsWith, Match::OtherWordContains,
+                   Match::OtherWordInText);
 }
 
 std::optional<Found> matchOf(const Name& name, const Text& text) noexcept {
@@ -945,8 +929,9 @@ std::optional<Found> bestMatchOf(const Name& name, const Text& text,
         // A noun of one character is too little to look for in longer names (我的手: no 手机).
         if (found && other.text.size() == 1 && found->match != Match::Equal)
             continue;
-        std::optional<Match> counted =
-            found ? asReading(found->match, other.reading) : std::nullopt;
+        std::optional<Match> counted;
+        if (found)
+            counted = asReading(found->match, other.reading);
         // The noun of a description may be mistyped as any name may (喝完的可乐罐).
         if (!counted && other.reading == Reading::Noun)
             counted = bySlip(name, other.text);

@@ -16,6 +16,14 @@ make_wine_workdir() {
     "$wine_sh" wineboot >/dev/null
 }
 
+# unpack_portable <zip>: unpacks the portable program as a user would, and sets $exe to it.
+unpack_portable() {
+    mkdir "$work/unpacked"
+    (cd "$work/unpacked" && cmake -E tar xf "$1")
+    exe="$work/unpacked/Vekkiro/Vekkiro.exe"
+    [[ -f "$exe" ]] || fail "the zip has no Vekkiro\\Vekkiro.exe"
+}
+
 # wine_run <program> [args...]: runs a Windows program in the check's prefix.
 wine_run() { "$wine_sh" "$@"; }
 

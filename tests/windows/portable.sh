@@ -11,10 +11,7 @@ zip=$1
 pictures=$2
 make_wine_workdir
 
-mkdir "$work/unpacked"
-(cd "$work/unpacked" && cmake -E tar xf "$zip")
-exe="$work/unpacked/Vekkiro/Vekkiro.exe"
-[[ -f "$exe" ]] || fail "the zip has no Vekkiro\\Vekkiro.exe"
+unpack_portable "$zip"
 
 # A fresh prefix knows no program for web pages; every Windows does. With one named, Wine hands
 # the page to the desktop's opener, here one that writes down what it was asked to open.

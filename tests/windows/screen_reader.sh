@@ -10,9 +10,7 @@ zip=$1
 listener=$2
 make_wine_workdir
 
-mkdir "$work/unpacked"
-(cd "$work/unpacked" && cmake -E tar xf "$zip")
-exe="$work/unpacked/Vekkiro/Vekkiro.exe"
+unpack_portable "$zip"
 heard_file="$work/heard.txt"
 
 wine_run "$listener" 'Z:'"${heard_file//\//\\}" >/dev/null 2>&1 &
