@@ -1,5 +1,6 @@
 #include "hanzi_tables.h"
 
+#include <vekkiro/english.h>
 #include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
 #include <vekkiro/other_words.h>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace vekkiro {
 
@@ -43,6 +45,11 @@ enum class Match : std::uint8_t {
     OtherWordStartsWith,
     OtherWordContains,
     OtherWordInText,
+    // English for the name, or for its parts ("peanut shell", 花生壳), where the text cannot be
+    // pinyin.
+    EnglishEqual,
+    EnglishStartsWith,
+    EnglishContains,
     PinyinEqual,
     InitialsEqual,
     PinyinStartsWith,
@@ -52,6 +59,10 @@ enum class Match : std::uint8_t {
     FuzzyEqual,
     FuzzyStartsWith,
     InitialsStartsWith,
+    // English where the text reads as pinyin too: the pinyin comes first.
+    EnglishAfterPinyinEqual,
+    EnglishAfterPinyinStartsWith,
+    EnglishAfterPinyinContains,
 };
 
 // A match, and what orders it among matches of its kind: whether it needs a character's rarer
@@ -60,7 +71,15 @@ enum class Match : std::uint8_t {
 struct Found {
     Match match;
     bool later = false;
+    /// Of a match through English, which English reading of the text gave it, by number: those
+    /// come in the order of their English, and the row shows it.
+    std::uint8_t english = 0;
 };
+
+constexpr bool isEnglish(Match match) noexcept {
+    return (match >= Match::EnglishEqual && match <= Match::EnglishContains) ||
+           match >= Match::EnglishAfterPinyinEqual;
+}
 
 // The ranking rule, all of it: by kind of match in the order above; within a kind, names spelled
 // in their characters' commonest readings first, and of names that the text holds, the one it
@@ -70,20 +89,30 @@ struct Found {
 constexpr int positionBits = 11;
 constexpr int lengthBits = 6;
 static_assert(ItemCatalogue::size < (1 << positionBits));
-static_assert(static_cast<int>(Match::InitialsStartsWith) <
+static_assert(static_cast<int>(Match::EnglishAfterPinyinContains) <
               (1 << (32 - lengthBits - 1 - positionBits)));
 
 constexpr std::uint32_t rankOf(Found found, std::size_t nameLength, int position) noexcept {
     constexpr std::size_t longest = (1U << lengthBits) - 1;
     const std::size_t length = std::min(nameLength, longest);
-    const std::size_t order = (found.later ? 1U << lengthBits : 0U) +
-                              (found.match == Match::NameInText ? longest - length : length);
+    const std::size_t order =
+        isEnglish(found.match) ? found.english
+                               : (found.later ? 1U << lengthBits : 0U) +
+                                     (found.match == Match::NameInText ? longest - length : length);
     return static_cast<std::uint32_t>(found.match) << (lengthBits + 1 + positionBits) |
            static_cast<std::uint32_t>(order) << positionBits | static_cast<std::uint32_t>(position);
 }
 
 constexpr int positionOf(std::uint32_t rank) noexcept {
     return static_cast<int>(rank & ((1U << positionBits) - 1));
+}
+
+constexpr Match matchOf(std::uint32_t rank) noexcept {
+    return static_cast<Match>(rank >> (lengthBits + 1 + positionBits));
+}
+
+constexpr std::size_t englishReadingOf(std::uint32_t rank) noexcept {
+    return (rank >> positionBits) & ((1U << (lengthBits + 1)) - 1);
 }
 
 // A kind of match at a place: the whole name, its start, or further in.
@@ -699,12 +728,15 @@ std::optional<Found> byPinyin(const Name& name, const Text& text) noexcept {
 
 // The typed text as it was typed, and what else it may be read as.
 enum class Reading : std::uint8_t {
-    Typed,           // every kind of match
-    Noun,            // the noun of a description: by characters, or mistyped
-    Described,       // the last words of a description's noun: by characters
-    Said,            // a description without its grammar words: by characters
-    OtherWord,       // another word in it put for the catalogue's: by characters
-    OtherWordInText, // as OtherWord, of a text longer than any name: only names it holds count
+    Typed,              // every kind of match
+    Noun,               // the noun of a description: by characters, or mistyped
+    Described,          // the last words of a description's noun: by characters
+    Said,               // a description without its grammar words: by characters
+    OtherWord,          // another word in it put for the catalogue's: by characters
+    OtherWordInText,    // as OtherWord, of a text longer than any name: only names it holds count
+    English,            // the catalogue's words that English in it stands for: in the name
+    EnglishAfterPinyin, // as English, of a text that reads as pinyin too
+    EnglishInPart,      // as EnglishAfterPinyin, for some of the text's words only
 };
 
 // The kinds of match by characters that count for a reading.
@@ -712,6 +744,9 @@ constexpr std::uint8_t kindsFor(Reading reading) noexcept {
     switch (reading) {
     case Reading::Noun:
     case Reading::Described:
+    case Reading::English:
+    case Reading::EnglishAfterPinyin:
+    case Reading::EnglishInPart:
         return TextInName;
     case Reading::OtherWord:
         return TextInName | NameInTextOnly;
@@ -747,6 +782,13 @@ constexpr Match asReading(Match match, Reading reading) noexcept {
     case Reading::Said:
         return counted(Match::DescribedEqual, Match::DescribedStartsWith, Match::DescribedContains,
                        Match::DescribedInOrder);
+    case Reading::English:
+        return counted(Match::EnglishEqual, Match::EnglishStartsWith, Match::EnglishContains,
+                       Match::EnglishContains);
+    case Reading::EnglishAfterPinyin:
+    case Reading::EnglishInPart:
+        return counted(Match::EnglishAfterPinyinEqual, Match::EnglishAfterPinyinStartsWith,
+                       Match::EnglishAfterPinyinContains, Match::EnglishAfterPinyinContains);
     case Reading::OtherWord:
     case Reading::OtherWordInText:
         break;
@@ -826,11 +868,129 @@ std::u16string_view withoutGrammar(std::u16string_view text,
     return {units.data(), size};
 }
 
-// A text read another way, and how.
+// A text read another way, and how; of an English reading, its number among them and the
+// English that gave it, as the dictionary writes it.
 struct OtherReading {
     Text text;
     Reading reading = Reading::Typed;
+    std::uint8_t english = 0;
+    std::array<std::string_view, 3> words{};
 };
+
+// How many English words of a text are looked up, and of those, how many phrases at most make
+// one name (white + board + marker, 白板笔).
+constexpr std::size_t mostEnglishWords = 8;
+constexpr std::size_t mostEnglishPhrases = 3;
+// At most this many English readings of one text: the catalogue's words for its English, and
+// for its phrases put together.
+constexpr std::size_t mostEnglishReadings = 16;
+
+// Whether letters can all be spelled as pinyin syllables, the last perhaps unfinished ("mop":
+// mo, p…). Such a text is pinyin first and English after.
+bool readsAsPinyin(const Text& text) noexcept {
+    if (!text.spellable())
+        return false;
+    const std::span<const std::string_view> syllables = hanziTables.syllables;
+    std::array<bool, longestSuggestionText + 1> reached{};
+    reached[0] = true;
+    for (std::size_t from = 0; from < text.size(); ++from) {
+        if (!reached[from])
+            continue;
+        std::array<char, longestSyllable> letters{};
+        for (std::size_t length = 1; length <= longestSyllable && from + length <= text.size();
+             ++length) {
+            const char16_t unit = text[from + length - 1];
+            if (!isLetter(unit))
+                break;
+            letters[length - 1] = static_cast<char>(unit);
+            const std::string_view start(letters.data(), length);
+            const auto at = std::lower_bound(syllables.begin(), syllables.end(), start);
+            if (at == syllables.end() || !at->starts_with(start))
+                break;
+            if (from + length == text.size())
+                return true; // a whole syllable, or one still being typed
+            if (*at == start)
+                reached[from + length] = true;
+        }
+    }
+    return false;
+}
+
+// The English words of a typed text, in the order typed, without the words that name no item:
+// letters of either case and width, apart by spaces or punctuation. None if the text holds a
+// digit or any other character, or more words than are looked up.
+class EnglishText {
+public:
+    explicit EnglishText(std::u16string_view typed) noexcept {
+        std::array<char, longestEnglishWord + 1> word{};
+        std::size_t length = 0;
+        bool valid = true;
+        const auto end = [&] {
+            if (length == 0)
+                return;
+            if (length > longestEnglishWord) {
+                valid = false;
+            } else if (!isEnglishFunctionWord({word.data(), length})) {
+                if (m_count == m_stems.size())
+                    valid = false;
+                else
+                    m_stems[m_count++] = EnglishStem({word.data(), length});
+            }
+            length = 0;
+        };
+        for (const char16_t typedUnit : typed) {
+            const char16_t unit = foldedAscii(typedUnit);
+            if (isLetter(unit)) {
+                if (length < word.size())
+                    word[length] = static_cast<char>(unit);
+                ++length;
+            } else if (isIgnored(unit)) {
+                end();
+            } else {
+                m_count = 0;
+                return;
+            }
+        }
+        end();
+        if (!valid)
+            m_count = 0;
+    }
+
+    [[nodiscard]] std::size_t size() const noexcept { return m_count; }
+    [[nodiscard]] std::string_view operator[](std::size_t at) const noexcept {
+        return m_stems[at].view();
+    }
+
+private:
+    std::array<EnglishStem, mostEnglishWords> m_stems{
+        EnglishStem(""), EnglishStem(""), EnglishStem(""), EnglishStem(""),
+        EnglishStem(""), EnglishStem(""), EnglishStem(""), EnglishStem("")};
+    std::size_t m_count = 0;
+};
+
+// The dictionary's English entries whose key is the typed words from `first` to `last`.
+std::span<const EnglishWord> englishEntries(const EnglishText& text, std::size_t first,
+                                            std::size_t last) noexcept {
+    // The words apart by single spaces, as the keys are.
+    std::array<char, mostEnglishPhrases*(longestEnglishWord + 1)> key{};
+    std::size_t size = 0;
+    for (std::size_t at = first; at < last; ++at) {
+        if (at > first)
+            key[size++] = ' ';
+        for (const char letter : text[at])
+            key[size++] = letter;
+    }
+    const std::string_view wanted(key.data(), size);
+    const std::span<const EnglishWord> table = englishWords();
+    const auto [begin, end] =
+        std::equal_range(table.begin(), table.end(), wanted, [](const auto& a, const auto& b) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, EnglishWord>)
+                return a.key < b;
+            else
+                return a < b.key;
+        });
+    return {begin, end};
+}
 
 // At most this many other readings of one text: its noun, the noun's last words, and the texts
 // with another word put for the catalogue's; of a text longer than any name, at most the
@@ -843,7 +1003,8 @@ constexpr std::size_t longestNounEnd = 8;
 
 class OtherReadings {
 public:
-    explicit OtherReadings(const Text& typed) noexcept {
+    OtherReadings(std::u16string_view raw, const Text& typed) noexcept {
+        addEnglish(raw, typed);
         const std::u16string_view noun = nounOf(typed.view());
         if (!noun.empty()) {
             add(noun, Reading::Noun);
@@ -863,10 +1024,91 @@ public:
         return {m_readings.data(), m_count};
     }
 
+    /// The English reading by its number.
+    [[nodiscard]] const OtherReading& englishReading(std::size_t number) const noexcept {
+        return m_readings[m_englishStart + number];
+    }
+
 private:
     void add(std::u16string_view text, Reading reading) noexcept {
-        if (m_count < m_readings.size())
+        if (m_count < mostOtherReadings)
             m_readings[m_count++] = OtherReading{Text(text, false), reading};
+    }
+
+    // The catalogue's words that English stands for: of the whole text, or of its phrases put
+    // together in the order typed (peanut + shell: 花生 + 壳), a character that ends names only
+    // last. The first phrase is the longest one the dictionary has, and so on.
+    void addEnglish(std::u16string_view raw, const Text& typed) noexcept {
+        const EnglishText english(raw);
+        if (english.size() == 0)
+            return;
+        std::array<std::span<const EnglishWord>, mostEnglishPhrases> phrases{};
+        std::size_t count = 0;
+        // One word the dictionary has no item for is passed over (wine bottle: bottle, 瓶), and
+        // what is left counts for less; but the last word, the thing itself, must be known.
+        bool passedOver = false;
+        for (std::size_t at = 0; at < english.size();) {
+            std::size_t length = std::min(mostEnglishPhrases, english.size() - at);
+            for (; length > 0; --length)
+                if (const auto entries = englishEntries(english, at, at + length);
+                    !entries.empty()) {
+                    if (count == phrases.size())
+                        return;
+                    phrases[count++] = entries;
+                    break;
+                }
+            if (length == 0) {
+                if (at + 1 == english.size() || passedOver)
+                    return;
+                passedOver = true;
+                length = 1;
+            }
+            at += length;
+        }
+        if (count == 0)
+            return;
+        const Reading reading = passedOver             ? Reading::EnglishInPart
+                                : readsAsPinyin(typed) ? Reading::EnglishAfterPinyin
+                                                       : Reading::English;
+        addEnglishReadings({phrases.data(), count}, reading);
+        // Phrases that do not go together (face, 面, which only ends names, then mask, 口罩): the
+        // last alone, the thing itself.
+        if (m_englishCount == 0 && count > 1)
+            addEnglishReadings({&phrases[count - 1], 1}, Reading::EnglishInPart);
+    }
+
+    // Every way of putting the phrases' words together, in the phrases' order, each one a
+    // reading.
+    void addEnglishReadings(std::span<const std::span<const EnglishWord>> phrases,
+                            Reading reading) noexcept {
+        std::array<std::size_t, mostEnglishPhrases> choice{};
+        while (m_englishCount < mostEnglishReadings) {
+            bool usable = true;
+            std::array<char16_t, longestSuggestionText> units{};
+            std::size_t length = 0;
+            OtherReading made{Text(), reading, static_cast<std::uint8_t>(m_englishCount), {}};
+            for (std::size_t p = 0; p < phrases.size() && usable; ++p) {
+                const EnglishWord& word = phrases[p][choice[p]];
+                // A character that only ends names goes last, after something.
+                usable = (!word.head || (p > 0 && p + 1 == phrases.size())) &&
+                         length + word.meaning.size() <= units.size();
+                if (!usable)
+                    break;
+                std::copy(word.meaning.begin(), word.meaning.end(), units.begin() + length);
+                length += word.meaning.size();
+                made.words[p] = word.english;
+            }
+            if (usable) {
+                made.text = Text({units.data(), length}, false);
+                m_readings[m_englishStart + m_englishCount++] = made;
+            }
+            // The next choice, the last phrase's word changing fastest.
+            std::size_t p = phrases.size();
+            while (p > 0 && ++choice[p - 1] == phrases[p - 1].size())
+                choice[--p] = 0;
+            if (p == 0)
+                break;
+        }
     }
 
     // The text with each other word in it (a word of two characters or more) put for the
@@ -913,16 +1155,24 @@ private:
         }
     }
 
-    std::array<OtherReading, mostOtherReadings> m_readings{};
+    // The other readings first, then the English ones.
+    std::array<OtherReading, mostOtherReadings + mostEnglishReadings> m_readings{};
     std::size_t m_count = 0;
     std::size_t m_inText = 0;
+    static constexpr std::size_t m_englishStart = mostOtherReadings;
+    std::size_t m_englishCount = 0;
+
+public:
+    [[nodiscard]] std::span<const OtherReading> englishReadings() const noexcept {
+        return {m_readings.data() + m_englishStart, m_englishCount};
+    }
 };
 
 // The best match of a name with the text and every other reading of it.
 std::optional<Found> bestMatchOf(const Name& name, const Text& text,
-                                 std::span<const OtherReading> others) noexcept {
+                                 const OtherReadings& others) noexcept {
     std::optional<Found> best = matchOf(name, text);
-    for (const OtherReading& other : others) {
+    for (const OtherReading& other : others.readings()) {
         if (best && best->match < Match::OtherWordEqual)
             break;
         std::optional<Found> found = byCharacters(name, other.text, kindsFor(other.reading));
@@ -938,33 +1188,72 @@ std::optional<Found> bestMatchOf(const Name& name, const Text& text,
         if (counted && (!best || *counted < best->match))
             best = Found{*counted, found && found->later};
     }
+    for (const OtherReading& other : others.englishReadings()) {
+        if (const auto found = byCharacters(name, other.text, kindsFor(other.reading))) {
+            const Match counted = asReading(found->match, other.reading);
+            if (!best || counted < best->match)
+                best = Found{counted, false, other.english};
+        }
+    }
     return best;
 }
+
+// The names a text leads to, ranked: the first `kept` of `ranks`, best first.
+class Ranking {
+public:
+    Ranking(std::u16string_view typed, std::size_t limit) noexcept
+        : m_text(typed)
+        , m_others(typed, m_text) {
+        if (limit == 0 || m_text.size() == 0)
+            return;
+        // Every match; only the first `found` are ever read.
+        std::size_t found = 0;
+        for (int position = ItemCatalogue::firstPosition;
+             position < ItemCatalogue::sentinelPosition; ++position) {
+            const Name name(position);
+            if (const auto match = bestMatchOf(name, m_text, m_others))
+                m_ranks[found++] = rankOf(*match, name.size(), position);
+        }
+        m_kept = std::min(limit, found);
+        std::partial_sort(m_ranks.begin(), m_ranks.begin() + static_cast<std::ptrdiff_t>(m_kept),
+                          m_ranks.begin() + static_cast<std::ptrdiff_t>(found));
+    }
+
+    [[nodiscard]] std::span<const std::uint32_t> best() const noexcept {
+        return {m_ranks.data(), m_kept};
+    }
+
+    /// The English that led to a ranked name, if any.
+    [[nodiscard]] std::array<std::string_view, 3> englishOf(std::uint32_t rank) const noexcept {
+        if (!isEnglish(matchOf(rank)))
+            return {};
+        return m_others.englishReadings()[englishReadingOf(rank)].words;
+    }
+
+private:
+    Text m_text;
+    OtherReadings m_others;
+    std::array<std::uint32_t, ItemCatalogue::size> m_ranks;
+    std::size_t m_kept = 0;
+};
 
 } // namespace
 
 std::vector<int> suggestItems(std::u16string_view typed, std::size_t limit) {
+    const Ranking ranking(typed, limit);
     std::vector<int> best;
-    const Text text(typed);
-    if (limit == 0 || text.size() == 0)
-        return best;
-    const OtherReadings others(text);
+    best.reserve(ranking.best().size());
+    for (const std::uint32_t rank : ranking.best())
+        best.push_back(positionOf(rank));
+    return best;
+}
 
-    // Every match, ranked; only the first `found` are ever read.
-    std::array<std::uint32_t, ItemCatalogue::size> ranks;
-    std::size_t found = 0;
-    for (int position = ItemCatalogue::firstPosition; position < ItemCatalogue::sentinelPosition;
-         ++position) {
-        const Name name(position);
-        if (const auto match = bestMatchOf(name, text, others.readings()))
-            ranks[found++] = rankOf(*match, name.size(), position);
-    }
-    const std::size_t kept = std::min(limit, found);
-    std::partial_sort(ranks.begin(), ranks.begin() + static_cast<std::ptrdiff_t>(kept),
-                      ranks.begin() + static_cast<std::ptrdiff_t>(found));
-    best.reserve(kept);
-    for (std::size_t i = 0; i < kept; ++i)
-        best.push_back(positionOf(ranks[i]));
+std::vector<Suggestion> suggest(std::u16string_view typed, std::size_t limit) {
+    const Ranking ranking(typed, limit);
+    std::vector<Suggestion> best;
+    best.reserve(ranking.best().size());
+    for (const std::uint32_t rank : ranking.best())
+        best.push_back(Suggestion{positionOf(rank), ranking.englishOf(rank)});
     return best;
 }
 
@@ -978,6 +1267,10 @@ std::size_t suggestionTableBytes() noexcept {
     bytes += otherWords().size_bytes();
     for (const OtherWord& other : otherWords())
         bytes += (other.word.size() + other.meaning.size() + 2) * sizeof(char16_t);
+    bytes += englishWords().size_bytes();
+    for (const EnglishWord& english : englishWords())
+        bytes += english.key.size() + english.english.size() + 2 +
+                 (english.meaning.size() + 1) * sizeof(char16_t);
     return bytes;
 }
 

@@ -279,6 +279,81 @@ INSTANTIATE_TEST_SUITE_P(GenericWords, OffersTheNameMeant,
                                          Meant{"through_another_word", u"调料", u"过期调味料", 2},
                                          Meant{"with_the_part", u"海鲜壳", u"海螺壳", 0}));
 
+// English, as a resident who reads little Chinese types it: the name, and the dictionary's
+// English that led to it, which the row shows.
+struct MeantInEnglish {
+    const char* label;
+    std::u16string text;
+    std::u16string name;
+    std::size_t row;
+    std::string english;
+};
+
+void PrintTo(const MeantInEnglish& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class OffersTheNameMeantInEnglish : public testing::TestWithParam<MeantInEnglish> {};
+
+TEST_P(OffersTheNameMeantInEnglish, OnItsRowWithItsEnglish) {
+    const std::vector<vekkiro::Suggestion> found = vekkiro::suggest(GetParam().text, listRows);
+    std::vector<int> positions;
+    for (const vekkiro::Suggestion& suggestion : found)
+        positions.push_back(suggestion.position);
+    const std::vector<std::string> names = namesOf(positions);
+    const auto at = std::find(names.begin(), names.end(), utf8(GetParam().name));
+    ASSERT_NE(at, names.end()) << testing::PrintToString(names);
+    const auto row = static_cast<std::size_t>(at - names.begin());
+    EXPECT_EQ(row, GetParam().row) << testing::PrintToString(names);
+    std::string english;
+    for (const std::string_view word : found[row].english)
+        if (!word.empty())
+            english += (english.empty() ? "" : " ") + std::string(word);
+    EXPECT_EQ(english, GetParam().english);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    English, OffersTheNameMeantInEnglish,
+    testing::Values(
+        MeantInEnglish{"one_word", u"pillow", u"枕头", 0, "pillow"},
+        MeantInEnglish{"plural", u"batteries", u"电池", 0, "battery"},
+        MeantInEnglish{"capitals", u"MOP", u"拖把", 0, "mop"},
+        MeantInEnglish{"two_words", u"magnifying glass", u"放大镜", 0, "magnifying glass"},
+        MeantInEnglish{"two_words_plural", u"rubber bands", u"橡皮筋", 0, "rubber band"},
+        MeantInEnglish{"parts_put_together", u"peanut shells", u"花生壳", 0, "peanut shell"},
+        MeantInEnglish{"parts_put_together_peel", u"Banana Peel", u"香蕉皮", 0, "banana peel"},
+        MeantInEnglish{"three_words", u"sweet potato skin", u"红薯皮", 0, "sweet potato skin"},
+        MeantInEnglish{"words_that_name_nothing", u"the used batteries", u"电池", 0, "battery"},
+        MeantInEnglish{"an_unknown_word_passed_over", u"face mask", u"口罩", 0, "mask"},
+        MeantInEnglish{"hyphen", u"light-bulb", u"灯泡", 0, "light bulb"}));
+
+// A text that reads as pinyin keeps its pinyin first; its English comes after all of it.
+TEST(SuggestEnglish, AfterThePinyinOfATextThatIsBoth) {
+    const std::vector<vekkiro::Suggestion> found = vekkiro::suggest(u"pen", ItemCatalogue::size);
+    ASSERT_FALSE(found.empty());
+    EXPECT_TRUE(found.front().english[0].empty()) << "pinyin first";
+    const auto english = std::find_if(found.begin(), found.end(), [](const auto& suggestion) {
+        return !suggestion.english[0].empty();
+    });
+    ASSERT_NE(english, found.end());
+    EXPECT_TRUE(std::all_of(english, found.end(),
+                            [](const auto& suggestion) { return !suggestion.english[0].empty(); }));
+    EXPECT_EQ(english->english[0], "pen");
+}
+
+TEST(SuggestEnglish, NothingForWhatNamesNoItem) {
+    for (const std::u16string text :
+         {u"hello", u"good morning", u"thank you", u"how are you", u"nice to meet you",
+          u"see you later", u"where is the toilet", u"happy birthday"})
+        EXPECT_EQ(vekkiro::suggest(text, listRows).size(), 0U) << utf8(text);
+}
+
+TEST(SuggestEnglish, RowsOfChineseAndPinyinCarryNoEnglish) {
+    for (const std::u16string text : {u"电池", u"dianchi", u"用过的塑料袋"})
+        for (const vekkiro::Suggestion& suggestion : vekkiro::suggest(text, listRows))
+            EXPECT_TRUE(suggestion.english[0].empty()) << utf8(text);
+}
+
 // Over every character that occurs in a name: a one-character text offers exactly the names
 // that contain it (no letters among them fold, so a plain find is the reference), at a small
 // and a large limit. Chinese numerals find the digits too, and have rows of their own.

@@ -105,4 +105,57 @@ TEST(OtherWords, SplitsANameAsJiebaWouldAndIntoPartsWhenAsked) {
     EXPECT_EQ(segmenter.segment(QStringLiteral("鑫")), QStringList({"鑫"}));
 }
 
+// The lines of data/all.js and dict.txt for English: names, their parts, and the characters
+// that end them, with what other words add to those (橘皮: tangerine peel).
+const QByteArray englishDictionary = R"json(export default {"all":[
+["籃球","篮球","lan2 qiu2","basketball",[],[]],
+["枕頭","枕头","zhen3 tou5","pillow",[],[]],
+["花生","花生","hua1 sheng1","peanut",[],[]],
+["殼","壳","ke2",["(coll.) shell (of an egg, nut, crab etc)","case; casing; housing (of a machine or device)"],[],[]],
+["皮","皮","pi2",["leather","skin","fur","pico- (one trillionth)","naughty"],[],[]],
+["橘","橘","ju2","tangerine",[],[]],
+["橘皮","橘皮","ju2 pi2","tangerine peel",[],[]],
+["核","核","he2",["pit","stone","nucleus","nuclear","to examine","to check","to verify"],[],[]],
+["電池","电池","dian4 chi2","battery; electric cell",[],[]]
+],"variantLookup":[],"classifierLookup":[]})json";
+
+const QByteArray englishWordList = R"(篮球 1000 n
+枕头 500 n
+花生 950 n
+壳 300 n
+皮 8743 n
+橘 30 n
+电池 800 n
+)";
+
+TEST(EnglishWords, AreTheGlossesOfNamesTheirPartsAndTheirEndings) {
+    const auto entries = vekkiro::tools::readDictionary(englishDictionary);
+    const auto words = vekkiro::tools::readWordList(englishWordList);
+    const std::vector<std::u16string_view> names = {u"篮球", u"枕头", u"花生壳", u"橘皮", u"电池"};
+    std::vector<std::string> found;
+    for (const vekkiro::tools::EnglishWord& word :
+         vekkiro::tools::findEnglishWords(entries, words, names))
+        found.push_back(
+            (word.key + "|" + word.english + "→" + word.meaning + (word.head ? " (ending)" : ""))
+                .toStdString());
+    const std::vector<std::string> expected = {
+        "basketball|basketball→篮球",
+        "batteri|battery→电池", // as lookups compare it: batteries too
+        "electric cell|electric cell→电池",
+        "leather|leather→皮 (ending)", // 皮's own glosses of one or two words…
+        "peanut|peanut→花生",          // the first part of 花生壳
+        "peel|peel→皮 (ending)",       // …and what 橘皮 adds to 橘, tangerine
+        "pillow|pillow→枕头",
+        "shell|shell→壳 (ending)", // without the parenthesis and the register
+        "skin|skin→皮 (ending)",
+        "tangerine peel|tangerine peel→橘皮",
+        // Not: 核 ends no name; 皮's "fur" is there too, its "naughty" as well, but no verb.
+    };
+    for (const std::string& line : expected)
+        EXPECT_NE(std::find(found.begin(), found.end(), line), found.end())
+            << line << " in " << testing::PrintToString(found);
+    for (const std::string& line : found)
+        EXPECT_EQ(line.find("→核"), std::string::npos) << line;
+}
+
 } // namespace

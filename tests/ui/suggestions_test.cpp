@@ -87,18 +87,32 @@ void SuggestionsTest::typingOpensTheListWithTheExactNameFirst() {
 }
 
 void SuggestionsTest::accessibleRowsNameTheBin_data() {
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("name");
-    QTest::newRow("hazardous") << 0 << QStringLiteral("电池，有害垃圾");
-    QTest::newRow("other") << 1 << QStringLiteral("碱性电池，其他垃圾");
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("hazardous") << QStringLiteral("电池") << 0 << QStringLiteral("电池，有害垃圾")
+                               << QStringLiteral("电池");
+    QTest::newRow("other") << QStringLiteral("电池") << 1 << QStringLiteral("碱性电池，其他垃圾")
+                           << QStringLiteral("碱性电池");
+    // A row offered through English reads with it, and fills the box with the name alone.
+    QTest::newRow("through English")
+        << QStringLiteral("pillow") << 0 << QStringLiteral("枕头 · pillow，其他垃圾")
+        << QStringLiteral("枕头");
 }
 
 void SuggestionsTest::accessibleRowsNameTheBin() {
+    QFETCH(QString, typed);
     QFETCH(int, row);
     QFETCH(QString, name);
-    commit(QStringLiteral("电池"));
+    QFETCH(QString, taken);
+    vekkiro::testing::typeText(box, typed);
     QCOMPARE(list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString(), name);
     QVERIFY(!list->accessibleName().isEmpty());
+    for (int step = 0; step <= row; ++step)
+        QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), taken);
 }
 
 void SuggestionsTest::downAndEnterFillTheBoxAndOnlyTheButtonSearches() {

@@ -38,7 +38,8 @@ QString cppString(const QString& text) {
     return "u\"" + text + '"';
 }
 
-void writeTable(QTextStream& out, const std::vector<OtherWord>& links, const QString& cedictVersion,
+void writeTable(QTextStream& out, const std::vector<OtherWord>& links,
+                const std::vector<EnglishWord>& english, const QString& cedictVersion,
                 const QString& cedictDate, const QString& jiebaVersion) {
     out << "// Other words for the catalogue's names: written by tools/dictionary_tables, never "
            "by\n"
@@ -69,12 +70,24 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links, const QSt
         out << "    {" << cppString(link.other) << ", " << cppString(link.meaning) << "}, // "
             << link.gloss << '\n';
     out << "};\n"
+           "\n"
+           "// As lookups compare them, as the dictionary writes them, the catalogue's word, and\n"
+           "// whether it is a character that ends names.\n"
+           "constexpr EnglishWord englishWordTable[] = {\n";
+    for (const EnglishWord& word : english)
+        out << "    {\"" << word.key << "\", \"" << word.english << "\", " << cppString(word.meaning)
+            << ", " << (word.head ? "true" : "false") << "},\n";
+    out << "};\n"
            "// clang-format on\n"
            "\n"
            "} // namespace\n"
            "\n"
            "std::span<const OtherWord> otherWords() noexcept {\n"
            "    return otherWordTable;\n"
+           "}\n"
+           "\n"
+           "std::span<const EnglishWord> englishWords() noexcept {\n"
+           "    return englishWordTable;\n"
            "}\n"
            "\n"
            "} // namespace vekkiro\n";
@@ -97,18 +110,20 @@ int main(int argc, char* argv[]) {
         // The sentinel, the last entry, names no item.
         const std::vector<std::u16string_view> names(entries.begin(), entries.end() - 1);
         const std::vector<OtherWord> links = findOtherWords(dictionary, words, names);
+        const std::vector<EnglishWord> english = findEnglishWords(dictionary, words, names);
 
         QFile file(QString::fromLocal8Bit(argv[4]));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw std::runtime_error(std::string("cannot write ") + argv[4]);
         QTextStream out(&file);
-        writeTable(out, links, jsonField(cedict + "/package.json", "version"),
+        writeTable(out, links, english, jsonField(cedict + "/package.json", "version"),
                    jsonField(cedict + "/data/status.json", "updated_at"),
                    QString::fromLocal8Bit(argv[3]));
         out.flush();
         if (file.error() != QFileDevice::NoError)
             throw std::runtime_error(std::string("cannot write ") + argv[4]);
-        std::cerr << "dictionary_tables: " << links.size() << " other words\n";
+        std::cerr << "dictionary_tables: " << links.size() << " other words, " << english.size()
+                  << " English words\n";
     } catch (const std::exception& error) {
         std::cerr << "dictionary_tables: " << error.what() << '\n';
         return 1;

@@ -72,4 +72,27 @@ struct OtherWord {
                                                     const WordList& words,
                                                     std::span<const std::u16string_view> names);
 
+/// An English word or phrase for a word of the catalogue, from the dictionary's glosses:
+/// `english` as the dictionary writes it, `key` as lookups compare it (each word's EnglishStem,
+/// apart by spaces), `meaning` the catalogue's word: a whole name, its first or last word, or
+/// (`head`) the character that ends names, whose English counts only after English for the
+/// rest (shell, 壳: peanut shell, 花生壳).
+struct EnglishWord {
+    QString key;
+    QString english;
+    QString meaning;
+    bool head = false;
+
+    friend bool operator==(const EnglishWord&, const EnglishWord&) = default;
+};
+
+/// The English words for the names, their first and last words and the characters that end
+/// them, sorted by `key`, then `meaning`. A word's English is the glosses of its first sense of
+/// at most three words; an ending character's, its own glosses of one or two words and what the
+/// dictionary's words that end in it add to the English of the rest (橘皮, "tangerine peel",
+/// after 橘, "tangerine": peel, 皮).
+[[nodiscard]] std::vector<EnglishWord>
+findEnglishWords(std::span<const DictionaryEntry> dictionary, const WordList& words,
+                 std::span<const std::u16string_view> names);
+
 } // namespace vekkiro::tools

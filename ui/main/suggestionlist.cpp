@@ -29,6 +29,21 @@ QColor colourOf(Category category) {
     return QColor(QRgb(binOf(category).textColour));
 }
 
+// The English that led to a name, its words apart by spaces; empty for Chinese or pinyin.
+QString englishOf(const Suggestion& suggestion) {
+    QStringList words;
+    for (const std::string_view word : suggestion.english)
+        if (!word.empty())
+            words.append(toQString(word));
+    return words.join(QLatin1Char(' '));
+}
+
+// A row's name as it reads: with the English that led to it, if any ("枕头 · pillow"), so that
+// a reader of English can tell near names apart.
+QString rowText(const QString& name, const QString& english) {
+    return english.isEmpty() ? name : name + QStringLiteral(" · ") + english;
+}
+
 // Space between the box's lower edge and the list: the rest of the green pill.
 constexpr int gapBelowBox = 4;
 constexpr int horizontalPadding = 8;
@@ -56,7 +71,8 @@ public:
         painter->setFont(option.font);
         painter->setPen(
             option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        const QString name = index.data(Qt::DisplayRole).toString();
+        const QString name = rowText(index.data(Qt::DisplayRole).toString(),
+                                     index.data(SuggestionModel::EnglishRole).toString());
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, name);
         painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
                                  : colourOf(category));
@@ -68,9 +84,10 @@ public:
         const QFontMetrics metrics(option.font);
         const auto category =
             static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
-        const int width = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()) +
-                          labelGap + metrics.horizontalAdvance(binLabelText(category)) +
-                          2 * horizontalPadding;
+        const QString name = rowText(index.data(Qt::DisplayRole).toString(),
+                                     index.data(SuggestionModel::EnglishRole).toString());
+        const int width = metrics.horizontalAdvance(name) + labelGap +
+                          metrics.horizontalAdvance(binLabelText(category)) + 2 * horizontalPadding;
         return {width, metrics.height() + 8};
     }
 };
@@ -79,26 +96,29 @@ public:
 
 void SuggestionModel::setText(const QString& text, int limit) {
     beginResetModel();
-    m_positions = suggestItems(toU16View(text), static_cast<std::size_t>(limit));
+    m_suggestions = suggest(toU16View(text), static_cast<std::size_t>(limit));
     endResetModel();
 }
 
 int SuggestionModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_positions.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_suggestions.size());
 }
 
 QVariant SuggestionModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const int position = m_positions[static_cast<std::size_t>(index.row())];
-    const Category category = *ItemCatalogue::categoryOf(position);
+    const Suggestion& suggestion = m_suggestions[static_cast<std::size_t>(index.row())];
+    const Category category = *ItemCatalogue::categoryOf(suggestion.position);
     switch (role) {
     case Qt::DisplayRole:
-        return nameAt(position);
+        return nameAt(suggestion.position);
     case Qt::AccessibleTextRole:
-        return nameAt(position) + QStringLiteral("，") + binLabelText(category);
+        return rowText(nameAt(suggestion.position), englishOf(suggestion)) + QStringLiteral("，") +
+               binLabelText(category);
     case CategoryRole:
         return static_cast<int>(category);
+    case EnglishRole:
+        return englishOf(suggestion);
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vekkiro/suggestions.h>
+
 #include <QAbstractListModel>
 #include <QListView>
 #include <QPointer>
@@ -17,6 +19,8 @@ class SuggestionModel : public QAbstractListModel {
 public:
     /// Data role holding the row's Category, as an int.
     static constexpr int CategoryRole = Qt::UserRole + 1;
+    /// Data role holding the English that led to the row's name ("peanut shell"), or nothing.
+    static constexpr int EnglishRole = Qt::UserRole + 2;
 
     using QAbstractListModel::QAbstractListModel;
 
@@ -27,7 +31,7 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<int> m_positions;
+    std::vector<Suggestion> m_suggestions;
 };
 
 /// The list of suggestions under the search box. It opens while the box has focus and its text

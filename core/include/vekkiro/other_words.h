@@ -20,6 +20,24 @@ struct OtherWord {
 /// neither.
 [[nodiscard]] std::span<const OtherWord> otherWords() noexcept;
 
+/// An English word or phrase for a word of the catalogue, from the dictionary's glosses.
+struct EnglishWord {
+    /// As lookups compare it: each word's EnglishStem, apart by single spaces.
+    std::string_view key;
+    /// As the dictionary writes it, in lower case, to show.
+    std::string_view english;
+    /// The catalogue's word: a whole name, its first or last word, or a character that ends
+    /// names.
+    std::u16string_view meaning;
+    /// Whether it is a character that ends names (壳, shell), whose English counts only after
+    /// English for the rest of a name (peanut shell, 花生壳).
+    bool head;
+};
+
+/// Every English word for the catalogue's names, their parts and ending characters, sorted by
+/// `key` (byte order), then `meaning`; written by tools/dictionary_tables with the other words.
+[[nodiscard]] std::span<const EnglishWord> englishWords() noexcept;
+
 /// What people may call a name in other words: each other word for the whole name, and the name
 /// with another word put for its first or last word (洋芋皮 for 土豆皮). In the table's order,
 /// each once.

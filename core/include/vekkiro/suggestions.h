@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,24 @@ inline constexpr std::size_t longestSuggestionText = 64;
 /// gives the same answer. Allocates nothing but the result.
 [[nodiscard]] std::vector<int> suggestItems(std::u16string_view text, std::size_t limit);
 
+/// A name offered, with what led to it when that was English.
+struct Suggestion {
+    /// The name's position in the catalogue.
+    int position;
+    /// For a name offered through English, the dictionary's English for it, or for its parts in
+    /// the order typed ("peanut", "shell"), as the dictionary writes it; empty otherwise.
+    std::array<std::string_view, 3> english;
+};
+
+/// As suggestItems, with the English that led to each name. English is read as well: a text of
+/// English words (either case, singular or plural, up to eight words, what names no item such as
+/// "the", "used" or "old" left out) offers the names the dictionary gives for it or for its
+/// phrases put together in the order typed ("peanut shells": 花生壳). A text that can be read as
+/// pinyin keeps its pinyin matches first; otherwise its English matches come first.
+[[nodiscard]] std::vector<Suggestion> suggest(std::u16string_view text, std::size_t limit);
+
 /// The size of the tables the suggestions read besides the catalogue (readings, traditional
-/// forms, the readings of the names, the other words), in bytes.
+/// forms, the readings of the names, the other words, the English words), in bytes.
 [[nodiscard]] std::size_t suggestionTableBytes() noexcept;
 
 } // namespace vekkiro
