@@ -74,6 +74,11 @@ BENCHMARK_CAPTURE(suggest, tone_numbers_64, [] {
         text += u"shi4 ";
     return text;
 }());
+// English: a name, parts put together, and the most words and phrases it looks up.
+BENCHMARK_CAPTURE(suggest, english_pillow, std::u16string(u"pillow"));
+BENCHMARK_CAPTURE(suggest, english_peanut_shells, std::u16string(u"peanut shells"));
+BENCHMARK_CAPTURE(suggest, english_eight_words,
+                  std::u16string(u"paper plastic glass bottle can cup box bag"));
 BENCHMARK_CAPTURE(suggest, longest_text_32767_units, std::u16string(32767, u'池'));
 BENCHMARK_CAPTURE(suggest, longest_text_32767_spaces_then_a_name,
                   std::u16string(32765, u' ') + u"电池");

@@ -40,6 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(position >= ItemCatalogue::firstPosition &&
                 position < ItemCatalogue::sentinelPosition);
     require(vekkiro::suggestItems(text, limit) == found);
+    // The same names with what led to them: English words, if any, from the first on, without
+    // a gap.
+    const std::vector<vekkiro::Suggestion> suggested = vekkiro::suggest(text, limit);
+    require(suggested.size() == found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        require(suggested[i].position == found[i]);
+        const auto& english = suggested[i].english;
+        const auto firstEmpty = std::find_if(english.begin(), english.end(),
+                                             [](std::string_view word) { return word.empty(); });
+        require(std::all_of(firstEmpty, english.end(),
+                            [](std::string_view word) { return word.empty(); }));
+    }
 
     const std::vector<int> more = vekkiro::suggestItems(text, ItemCatalogue::size);
     require(more.size() >= found.size() && std::equal(found.begin(), found.end(), more.begin()));
