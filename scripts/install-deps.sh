@@ -33,7 +33,7 @@ case "${1:-}" in
     packages+=("${windows_packages[@]}" "${check_packages[@]}")
     packages+=(
         xvfb xauth xdotool dbus-daemon
-        chromium
+        chromium poppler-utils
         desktop-file-utils appstream x11-utils file lintian man-db
         clang-14 libclang-rt-14-dev
         wine wine64 xclip imagemagick python3-pefile

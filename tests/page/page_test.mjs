@@ -1,9 +1,13 @@
 // The page of all classifiable items in a real browser (Debian's Chromium, headless): the four
 // sections and their counts, the filter as a user types (names, pinyin, initials, traditional
-// characters, other words), a filter given in the address, and the full list when JavaScript is
-// off.
+// characters, other words), a filter given in the address, the full list when JavaScript is
+// off, and the page printed to PDF as a sheet to pin up (read back with poppler's pdftotext).
 //   node page_test.mjs <qbljfl.html> [screenshot.png]
 import { chromium } from "playwright-core";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { pathToFileURL } from "node:url";
 
 const [pagePath, screenshot] = process.argv.slice(2);
@@ -100,6 +104,51 @@ try {
     await page.goto(pageUrl + "#q=");
     await page.screenshot({ path: screenshot });
     await small.screenshot({ path: screenshot.replace(/\.png$/, "-phone.png") });
+  }
+
+  // Printed: each bin starts a page with its name and how to put things out, no filter box or
+  // hint, every name once and on one line; with a filter, only what it shows.
+  const pdfFolder = mkdtempSync(join(tmpdir(), "vekkiro-page-"));
+  try {
+    const printed = async (query) => {
+      await page.goto(pageUrl + (query ? "#q=" + encodeURIComponent(query) : ""));
+      await page.reload();
+      const pdf = join(pdfFolder, "page.pdf");
+      await page.pdf({ path: pdf, format: "A4" });
+      const count = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [pdf]).toString())[1]);
+      const pages = [];
+      for (let p = 1; p <= count; p++)
+        pages.push(execFileSync("pdftotext", ["-layout", "-f", String(p), "-l", String(p), pdf, "-"])
+          .toString().split("\n").map((l) => l.trim()).filter((l) => l !== ""));
+      return pages;
+    };
+    const names = await page.$$eval("li", (l) => l.map((e) => e.textContent));
+    const bins = await page.$$eval("section", (s) => s.map((e) => [e.querySelector("h2").firstChild.textContent,
+                                                                  e.querySelector(".how").textContent]));
+    const pages = await printed("");
+    const starts = bins.map(([label]) => pages.findIndex((lines) => lines.some((l) => l.startsWith(label + " "))));
+    check(starts.every((p, i) => p >= 0 && (i === 0 || p > starts[i - 1])), `the four bins start pages in order (${starts})`);
+    check(starts.slice(1).every((p) => pages[p][0].startsWith(bins[starts.indexOf(p)][0])),
+          "every bin but the first heads its page; the first shares the title's");
+    bins.forEach(([label, how], i) => {
+      const lines = pages[starts[i]];
+      const at = lines.findIndex((l) => l.startsWith(label + " "));
+      check(lines[at + 1]?.startsWith(how.slice(0, 10)), `how to put out ${label} is printed under its name`);
+    });
+    const text = pages.flat().join("\n");
+    check(!text.includes("筛选") && !text.includes("Ctrl+P"), "no filter box and no printing hint on paper");
+    check(text.includes("当地主管部门"), "the page says that local rules hold");
+    const tokens = text.split(/\s+/);
+    const counts = new Map();
+    for (const t of tokens) counts.set(t, (counts.get(t) ?? 0) + 1);
+    const notOnce = names.filter((n) => counts.get(n) !== 1);
+    same(notOnce, [], `each of the ${names.length} names is printed once, whole on its line`);
+    console.log(`printed: ${pages.length} pages; first lines: ${pages.map((l) => l[0]).join(" | ")}`);
+    const filtered = (await printed("电池")).flat().join("\n").split(/\s+/);
+    check(filtered.includes("电池") && filtered.includes("碱性电池") && !filtered.includes("鲜花"),
+          "with a filter in effect, only the names it shows are printed");
+  } finally {
+    rmSync(pdfFolder, { recursive: true, force: true });
   }
 
   const noScript = await browser.newContext({ javaScriptEnabled: false });

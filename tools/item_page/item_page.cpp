@@ -86,7 +86,7 @@ std::string otherNamesIn(std::u16string_view name) {
 }
 
 // The bins' sections, in the order they stand in the artwork, each headed in its bin's colour
-// for text.
+// for text, with how to put things out in it; printed, each is banded in the bin's own colour.
 std::string sectionsOf(const std::vector<std::vector<std::u16string_view>>& names) {
     std::string sections;
     for (const vekkiro::Bin& bin : vekkiro::bins) {
@@ -94,9 +94,10 @@ std::string sectionsOf(const std::vector<std::vector<std::u16string_view>>& name
         const std::string label(bin.label);
         const auto& items = names[static_cast<std::size_t>(bin.category)];
         sections += "<section id=\"" + id + "\" style=\"--bin: " + cssColour(bin.textColour) +
-                    "\" aria-labelledby=\"h-" + id + "\">\n";
+                    "; --band: " + cssColour(bin.colour) + "\" aria-labelledby=\"h-" + id + "\">\n";
         sections += "<h2 id=\"h-" + id + "\">" + label + "<span class=\"n\">" +
-                    std::to_string(items.size()) + "</span></h2>\n<ul>\n";
+                    std::to_string(items.size()) + "</span></h2>\n";
+        sections += "<p class=\"how\">" + std::string(bin.howToPutOut) + "</p>\n<ul>\n";
         for (const auto name : items) {
             sections += "<li data-py=\"" + readingsOf(name) + '"';
             if (const std::string others = otherNamesIn(name); !others.empty())
