@@ -14,6 +14,8 @@
 #include <span>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace vekkiro {
 
@@ -253,43 +255,58 @@ private:
     std::array<std::uint64_t, words> m_bits{};
 };
 
-// The typed text as the list reads it, with the readings of its characters.
-class Text {
+// A text as the list reads it: without spaces, controls and punctuation, letters in lower case
+// and half width, traditional characters simplified; each unit also as it is compared (keyOf).
+// Empty if longer than the list reads.
+class Characters {
 public:
-    Text() noexcept = default;
-    /// The text as the list reads it; `withReadings` false leaves out the readings of its
-    /// characters, for a text that is only compared character by character.
-    explicit Text(std::u16string_view typed, bool withReadings = true) noexcept {
+    Characters() noexcept = default;
+    explicit Characters(std::u16string_view typed) noexcept {
         for (const char16_t unit : typed) {
             if (isIgnored(unit))
                 continue;
             if (m_size == m_units.size()) {
                 m_size = 0;
+                m_filter = {};
                 return;
             }
             m_units[m_size] = simplifiedForm(foldedAscii(unit));
             m_keys[m_size] = keyOf(m_units[m_size]);
+            m_filter.add(m_keys[m_size]);
             ++m_size;
         }
-        bool hasLetter = false;
-        bool hasOther = false;
-        for (std::size_t at = 0; at < m_size; ++at) {
-            if (withReadings)
-                m_pinyin[at] = pinyinOf(m_units[at]);
-            m_filter.add(m_keys[at]);
-            hasLetter = hasLetter || isLetter(m_units[at]);
-            hasOther = hasOther || !isLetterOrDigit(m_units[at]);
-        }
-        m_spellable = hasLetter && !hasOther;
-        m_mixed = hasLetter && hasOther;
     }
 
     [[nodiscard]] std::size_t size() const noexcept { return m_size; }
     [[nodiscard]] char16_t operator[](std::size_t at) const noexcept { return m_units[at]; }
     [[nodiscard]] char16_t key(std::size_t at) const noexcept { return m_keys[at]; }
     [[nodiscard]] std::u16string_view view() const noexcept { return {m_units.data(), m_size}; }
-    [[nodiscard]] Pinyin pinyin(std::size_t at) const noexcept { return m_pinyin[at]; }
     [[nodiscard]] const UnitFilter& filter() const noexcept { return m_filter; }
+
+private:
+    std::array<char16_t, longestSuggestionText> m_units{};
+    std::array<char16_t, longestSuggestionText> m_keys{};
+    std::size_t m_size = 0;
+    UnitFilter m_filter;
+};
+
+// The typed text as the list reads it, with the readings of its characters.
+class Text : public Characters {
+public:
+    explicit Text(std::u16string_view typed) noexcept
+        : Characters(typed) {
+        bool hasLetter = false;
+        bool hasOther = false;
+        for (std::size_t at = 0; at < size(); ++at) {
+            m_pinyin[at] = pinyinOf((*this)[at]);
+            hasLetter = hasLetter || isLetter((*this)[at]);
+            hasOther = hasOther || !isLetterOrDigit((*this)[at]);
+        }
+        m_spellable = hasLetter && !hasOther;
+        m_mixed = hasLetter && hasOther;
+    }
+
+    [[nodiscard]] Pinyin pinyin(std::size_t at) const noexcept { return m_pinyin[at]; }
     /// Only ASCII letters and digits, at least one letter: it may be pinyin.
     [[nodiscard]] bool spellable() const noexcept { return m_spellable; }
     /// Letters and characters both: characters with pinyin typed after or between them, as an
@@ -297,11 +314,7 @@ public:
     [[nodiscard]] bool mixed() const noexcept { return m_mixed; }
 
 private:
-    std::array<char16_t, longestSuggestionText> m_units{};
-    std::array<char16_t, longestSuggestionText> m_keys{};
     std::array<Pinyin, longestSuggestionText> m_pinyin{};
-    std::size_t m_size = 0;
-    UnitFilter m_filter;
     bool m_spellable = false;
     bool m_mixed = false;
 };
@@ -407,7 +420,7 @@ enum Kinds : std::uint8_t {
     AllKinds = TextInName | NameInTextOnly | Ordered,
 };
 
-std::optional<Found> byCharacters(const Name& name, const Text& text,
+std::optional<Found> byCharacters(const Name& name, const Characters& text,
                                   std::uint8_t kinds = AllKinds) noexcept {
     const auto same = [&](std::size_t inName, std::size_t inText) {
         return name.key(inName) == text.key(inText);
@@ -470,9 +483,9 @@ std::optional<Match> bySound(const Name& name, const Text& text) noexcept {
 
 // One character of the text differs from the name's, or from a part of a name, where each has
 // three characters or more: a slip of the hand or the eye, not of the ear.
-std::optional<Match> bySlip(const Name& name, const Text& text) noexcept {
+std::optional<Match> bySlip(const Name& name, const Characters& text) noexcept {
     constexpr std::size_t shortest = 3;
-    if (text.size() < shortest || text.size() > name.size() || text.spellable() ||
+    if (text.size() < shortest || text.size() > name.size() ||
         !name.filter().mayHoldAllButOne(text.filter()))
         return std::nullopt;
     for (std::size_t at = 0; at + text.size() <= name.size(); ++at) {
@@ -570,6 +583,44 @@ template <typename Take> void forEachFuzzyForm(std::string_view syllable, Take t
 // whether as typed or as a forgiving input method hears them.
 enum class Readings : std::uint8_t { All, Commonest, Fuzzy };
 
+// Every syllable's other forms as a forgiving input method hears them, worked out once, by
+// syllable number.
+class FuzzyForms {
+public:
+    static const FuzzyForms& get() {
+        static const FuzzyForms forms;
+        return forms;
+    }
+
+    template <typename Take> void forEach(std::uint16_t syllable, Take take) const {
+        for (const Form& form : m_forms[syllable])
+            if (form.length > 0)
+                take(std::string_view(form.letters.data(), form.length));
+    }
+
+private:
+    struct Form {
+        std::array<char, longestSyllable + 2> letters{};
+        std::size_t length = 0;
+    };
+
+    FuzzyForms()
+        : m_forms(hanziTables.syllables.size()) {
+        for (std::size_t id = 0; id < m_forms.size(); ++id) {
+            std::size_t count = 0;
+            forEachFuzzyForm(hanziTables.syllables[id], [&](std::string_view form) {
+                if (count < m_forms[id].size()) {
+                    Form& made = m_forms[id][count++];
+                    made.length = std::min(form.size(), made.letters.size());
+                    std::copy_n(form.begin(), made.length, made.letters.begin());
+                }
+            });
+        }
+    }
+
+    std::vector<std::array<Form, 3>> m_forms;
+};
+
 // Calls `take(syllable)` for each way the name's character can be spelled.
 template <typename Take>
 void forEachSyllable(const Name& name, std::size_t at, Readings readings, Take take) {
@@ -581,10 +632,26 @@ void forEachSyllable(const Name& name, std::size_t at, Readings readings, Take t
     const std::span<const std::uint16_t> syllables = name.syllables(at);
     const std::size_t count = readings == Readings::Commonest ? 1 : syllables.size();
     for (std::size_t k = 0; k < count && k < syllables.size(); ++k) {
-        const std::string_view syllable = hanziTables.syllables[syllables[k]];
-        take(syllable);
+        take(hanziTables.syllables[syllables[k]]);
         if (readings == Readings::Fuzzy)
-            forEachFuzzyForm(syllable, take);
+            FuzzyForms::get().forEach(syllables[k], take);
+    }
+}
+
+// The letter a forgiving input method hears for the first letter of a syllable, besides itself:
+// n and l, f and h (z, c and s stand for zh, ch and sh already).
+constexpr char fuzzyPartner(char letter) noexcept {
+    switch (letter) {
+    case 'n':
+        return 'l';
+    case 'l':
+        return 'n';
+    case 'f':
+        return 'h';
+    case 'h':
+        return 'f';
+    default:
+        return letter;
     }
 }
 
@@ -592,11 +659,19 @@ void forEachSyllable(const Name& name, std::size_t at, Readings readings, Take t
 bool mayBeSpelledFrom(const Name& name, std::size_t at, char16_t unit, Readings readings) {
     if (!isLetterOrDigit(unit))
         return name.key(at) == keyOf(unit);
-    bool may = false;
-    forEachSyllable(name, at, readings, [&](std::string_view syllable) {
-        may = may || spells(syllable.front(), unit);
-    });
-    return may;
+    const char16_t own = name[at];
+    if (own < asciiUnits.size())
+        return own == unit;
+    const std::span<const std::uint16_t> ids = name.syllables(at);
+    const std::size_t count =
+        readings == Readings::Commonest ? std::min<std::size_t>(1, ids.size()) : ids.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const char first = hanziTables.syllables[ids[k]].front();
+        if (spells(first, unit) ||
+            (readings == Readings::Fuzzy && spells(fuzzyPartner(first), unit)))
+            return true;
+    }
+    return false;
 }
 
 // How far the text spells the name from its `start`-th character on. Follows every way of
@@ -802,8 +877,9 @@ std::optional<Found> matchOf(const Name& name, const Text& text) noexcept {
         return found;
     if (const auto match = bySound(name, text))
         return Found{*match};
-    if (const auto match = bySlip(name, text))
-        return Found{*match};
+    if (!text.spellable())
+        if (const auto match = bySlip(name, text))
+            return Found{*match};
     return byPinyin(name, text);
 }
 
@@ -871,7 +947,7 @@ std::u16string_view withoutGrammar(std::u16string_view text,
 // A text read another way, and how; of an English reading, its number among them and the
 // English that gave it, as the dictionary writes it.
 struct OtherReading {
-    Text text;
+    Characters text;
     Reading reading = Reading::Typed;
     std::uint8_t english = 0;
     std::array<std::string_view, 3> words{};
@@ -1032,13 +1108,16 @@ public:
 private:
     void add(std::u16string_view text, Reading reading) noexcept {
         if (m_count < mostOtherReadings)
-            m_readings[m_count++] = OtherReading{Text(text, false), reading};
+            m_readings[m_count++] = OtherReading{Characters(text), reading};
     }
 
     // The catalogue's words that English stands for: of the whole text, or of its phrases put
     // together in the order typed (peanut + shell: 花生 + 壳), a character that ends names only
     // last. The first phrase is the longest one the dictionary has, and so on.
     void addEnglish(std::u16string_view raw, const Text& typed) noexcept {
+        // English is letters only, whatever spaces or punctuation there are between them.
+        if (!typed.spellable())
+            return;
         const EnglishText english(raw);
         if (english.size() == 0)
             return;
@@ -1086,7 +1165,7 @@ private:
             bool usable = true;
             std::array<char16_t, longestSuggestionText> units{};
             std::size_t length = 0;
-            OtherReading made{Text(), reading, static_cast<std::uint8_t>(m_englishCount), {}};
+            OtherReading made{Characters(), reading, static_cast<std::uint8_t>(m_englishCount), {}};
             for (std::size_t p = 0; p < phrases.size() && usable; ++p) {
                 const EnglishWord& word = phrases[p][choice[p]];
                 // A character that only ends names goes last, after something.
@@ -1099,7 +1178,7 @@ private:
                 made.words[p] = word.english;
             }
             if (usable) {
-                made.text = Text({units.data(), length}, false);
+                made.text = Characters({units.data(), length});
                 m_readings[m_englishStart + m_englishCount++] = made;
             }
             // The next choice, the last phrase's word changing fastest.
@@ -1168,33 +1247,167 @@ public:
     }
 };
 
-// The best match of a name with the text and every other reading of it.
-std::optional<Found> bestMatchOf(const Name& name, const Text& text,
-                                 const OtherReadings& others) noexcept {
-    std::optional<Found> best = matchOf(name, text);
-    for (const OtherReading& other : others.readings()) {
-        if (best && best->match < Match::OtherWordEqual)
-            break;
-        std::optional<Found> found = byCharacters(name, other.text, kindsFor(other.reading));
-        // A noun of one character is too little to look for in longer names (我的手: no 手机).
-        if (found && other.text.size() == 1 && found->match != Match::Equal)
-            continue;
-        std::optional<Match> counted;
-        if (found)
-            counted = asReading(found->match, other.reading);
-        // The noun of a description may be mistyped as any name may (喝完的可乐罐).
-        if (!counted && other.reading == Reading::Noun)
-            counted = bySlip(name, other.text);
-        if (counted && (!best || *counted < best->match))
-            best = Found{*counted, found && found->later};
+// Which names hold each character, made once: for a character (as compared, keyOf), the
+// positions of the names that hold it, and of those that start with it, in catalogue order.
+// Lets a reading of the text look only at the names that could match it.
+class NameIndex {
+public:
+    static const NameIndex& get() noexcept {
+        static const NameIndex index;
+        return index;
     }
-    for (const OtherReading& other : others.englishReadings()) {
-        if (const auto found = byCharacters(name, other.text, kindsFor(other.reading))) {
-            const Match counted = asReading(found->match, other.reading);
-            if (!best || counted < best->match)
-                best = Found{counted, false, other.english};
+
+    [[nodiscard]] std::span<const std::uint16_t> holding(char16_t key) const noexcept {
+        return listOf(key, m_holding);
+    }
+    [[nodiscard]] std::span<const std::uint16_t> startingWith(char16_t key) const noexcept {
+        return listOf(key, m_starting);
+    }
+
+private:
+    struct List {
+        char16_t key;
+        std::uint16_t first;
+        std::uint16_t count;
+    };
+
+    NameIndex() {
+        std::vector<std::pair<char16_t, std::uint16_t>> holding, starting;
+        for (int position = ItemCatalogue::firstPosition;
+             position < ItemCatalogue::sentinelPosition; ++position) {
+            const Name name(position);
+            const auto at = static_cast<std::uint16_t>(position);
+            for (std::size_t i = 0; i < name.size(); ++i) {
+                const auto before = [&](std::size_t j) {
+                    return name.key(j) == name.key(i);
+                };
+                bool seen = false;
+                for (std::size_t j = 0; j < i && !seen; ++j)
+                    seen = before(j);
+                if (!seen)
+                    holding.emplace_back(name.key(i), at);
+            }
+            starting.emplace_back(name.key(0), at);
+        }
+        build(holding, m_holding);
+        build(starting, m_starting);
+    }
+
+    struct Lists {
+        std::vector<List> lists;
+        std::vector<std::uint16_t> positions;
+    };
+
+    static void build(std::vector<std::pair<char16_t, std::uint16_t>>& pairs, Lists& out) {
+        std::sort(pairs.begin(), pairs.end());
+        for (const auto& [key, position] : pairs) {
+            if (out.lists.empty() || out.lists.back().key != key)
+                out.lists.push_back({key, static_cast<std::uint16_t>(out.positions.size()), 0});
+            ++out.lists.back().count;
+            out.positions.push_back(position);
         }
     }
+
+    static std::span<const std::uint16_t> listOf(char16_t key, const Lists& lists) noexcept {
+        const auto list = std::lower_bound(lists.lists.begin(), lists.lists.end(), key,
+                                           [](const List& l, char16_t k) { return l.key < k; });
+        if (list == lists.lists.end() || list->key != key)
+            return {};
+        return std::span(lists.positions).subspan(list->first, list->count);
+    }
+
+    Lists m_holding;
+    Lists m_starting;
+};
+
+// The best match of every name through the other readings of the text, by position (index 0:
+// position 1). Each reading looks only at the names that could match it: those that hold its
+// rarest character (the reading in the name, in order, or mistyped), or that start with one of
+// its characters (the name in the reading).
+class MatchesOfReadings {
+public:
+    explicit MatchesOfReadings(const OtherReadings& others) noexcept {
+        const NameIndex& index = NameIndex::get();
+        for (const OtherReading& other : others.readings()) {
+            const std::uint8_t kinds = kindsFor(other.reading);
+            const Characters& text = other.text;
+            if (text.size() == 0)
+                continue;
+            if ((kinds & (TextInName | Ordered)) != 0) {
+                for (const std::uint16_t position : index.holding(rarestKey(text)))
+                    consider(position, other, kinds);
+            }
+            if ((kinds & (NameInTextOnly | Ordered)) != 0) {
+                for (std::size_t at = 0; at < text.size(); ++at) {
+                    bool seen = false;
+                    for (std::size_t before = 0; before < at && !seen; ++before)
+                        seen = text.key(before) == text.key(at);
+                    if (!seen)
+                        for (const std::uint16_t position : index.startingWith(text.key(at)))
+                            consider(position, other, kinds);
+                }
+            }
+            // A mistyped noun keeps its first or its second character.
+            if (other.reading == Reading::Noun && text.size() >= 2)
+                for (const std::size_t at : {std::size_t{0}, std::size_t{1}})
+                    for (const std::uint16_t position : index.holding(text.key(at)))
+                        consider(position, other, kinds);
+        }
+        for (const OtherReading& other : others.englishReadings()) {
+            if (other.text.size() == 0)
+                continue;
+            for (const std::uint16_t position : index.holding(rarestKey(other.text)))
+                consider(position, other, TextInName);
+        }
+    }
+
+    [[nodiscard]] const std::optional<Found>& of(int position) const noexcept {
+        return m_best[static_cast<std::size_t>(position - 1)];
+    }
+
+private:
+    static char16_t rarestKey(const Characters& text) noexcept {
+        const NameIndex& index = NameIndex::get();
+        char16_t rarest = text.key(0);
+        std::size_t fewest = index.holding(rarest).size();
+        for (std::size_t at = 1; at < text.size(); ++at) {
+            const std::size_t count = index.holding(text.key(at)).size();
+            if (count < fewest) {
+                fewest = count;
+                rarest = text.key(at);
+            }
+        }
+        return rarest;
+    }
+
+    void consider(std::uint16_t position, const OtherReading& other, std::uint8_t kinds) noexcept {
+        const Name name(position);
+        const std::optional<Found> found = byCharacters(name, other.text, kinds);
+        // A noun of one character is too little to look for in longer names (我的手: no 手机).
+        if (found && other.text.size() == 1 && found->match != Match::Equal)
+            return;
+        std::optional<Found> counted;
+        if (found)
+            counted = Found{asReading(found->match, other.reading), found->later, other.english};
+        // The noun of a description may be mistyped as any name may (喝完的可乐罐).
+        else if (other.reading == Reading::Noun)
+            if (const auto slip = bySlip(name, other.text))
+                counted = Found{*slip};
+        std::optional<Found>& best = m_best[position - 1U];
+        if (counted && (!best || counted->match < best->match))
+            best = counted;
+    }
+
+    std::array<std::optional<Found>, ItemCatalogue::size> m_best{};
+};
+
+// The best match of a name with the text and every other reading of it.
+std::optional<Found> bestMatchOf(const Name& name, int position, const Text& text,
+                                 const MatchesOfReadings& others) noexcept {
+    std::optional<Found> best = matchOf(name, text);
+    const std::optional<Found>& other = others.of(position);
+    if (other && (!best || other->match < best->match))
+        best = other;
     return best;
 }
 
@@ -1206,12 +1419,13 @@ public:
         , m_others(typed, m_text) {
         if (limit == 0 || m_text.size() == 0)
             return;
+        const MatchesOfReadings others(m_others);
         // Every match; only the first `found` are ever read.
         std::size_t found = 0;
         for (int position = ItemCatalogue::firstPosition;
              position < ItemCatalogue::sentinelPosition; ++position) {
             const Name name(position);
-            if (const auto match = bestMatchOf(name, m_text, m_others))
+            if (const auto match = bestMatchOf(name, position, m_text, others))
                 m_ranks[found++] = rankOf(*match, name.size(), position);
         }
         m_kept = std::min(limit, found);
