@@ -75,8 +75,8 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links,
            "// whether it is a character that ends names.\n"
            "constexpr EnglishWord englishWordTable[] = {\n";
     for (const EnglishWord& word : english)
-        out << "    {\"" << word.key << "\", \"" << word.english << "\", " << cppString(word.meaning)
-            << ", " << (word.head ? "true" : "false") << "},\n";
+        out << "    {\"" << word.key << "\", \"" << word.english << "\", "
+            << cppString(word.meaning) << ", " << (word.head ? "true" : "false") << "},\n";
     out << "};\n"
            "// clang-format on\n"
            "\n"

@@ -1,13 +1,13 @@
 #include "other_words.h"
 
+#include <vekkiro/english.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QRegularExpression>
 #include <QSet>
-
-#include <vekkiro/english.h>
 
 #include <algorithm>
 #include <cmath>
@@ -419,8 +419,8 @@ std::vector<EnglishWord> findEnglishWords(std::span<const DictionaryEntry> dicti
         QStringList glosses = meanings.value(head).first.values();
         glosses.sort();
         for (const QString& gloss : glosses)
-            if (const QString english = englishOf(gloss); english.count(QLatin1Char(' ')) < 2 &&
-                                                          !english.isEmpty())
+            if (const QString english = englishOf(gloss);
+                english.count(QLatin1Char(' ')) < 2 && !english.isEmpty())
                 add(english, head, true);
     }
     for (const DictionaryEntry& entry : dictionary) {
@@ -452,9 +452,10 @@ std::vector<EnglishWord> findEnglishWords(std::span<const DictionaryEntry> dicti
         if (english.empty() || english.back().key != key || english.back().meaning != meaning ||
             english.back().head != head)
             english.push_back({key, text, meaning, head});
-    std::stable_sort(english.begin(), english.end(), [](const EnglishWord& a, const EnglishWord& b) {
-        return std::tie(a.key, a.meaning) < std::tie(b.key, b.meaning);
-    });
+    std::stable_sort(english.begin(), english.end(),
+                     [](const EnglishWord& a, const EnglishWord& b) {
+                         return std::tie(a.key, a.meaning) < std::tie(b.key, b.meaning);
+                     });
     return english;
 }
 

@@ -91,8 +91,8 @@ struct EnglishWord {
 /// at most three words; an ending character's, its own glosses of one or two words and what the
 /// dictionary's words that end in it add to the English of the rest (橘皮, "tangerine peel",
 /// after 橘, "tangerine": peel, 皮).
-[[nodiscard]] std::vector<EnglishWord>
-findEnglishWords(std::span<const DictionaryEntry> dictionary, const WordList& words,
-                 std::span<const std::u16string_view> names);
+[[nodiscard]] std::vector<EnglishWord> findEnglishWords(std::span<const DictionaryEntry> dictionary,
+                                                        const WordList& words,
+                                                        std::span<const std::u16string_view> names);
 
 } // namespace vekkiro::tools
