@@ -306,9 +306,13 @@ TEST_P(OffersTheNameMeantInEnglish, OnItsRowWithItsEnglish) {
     const auto row = static_cast<std::size_t>(at - names.begin());
     EXPECT_EQ(row, GetParam().row) << testing::PrintToString(names);
     std::string english;
-    for (const std::string_view word : found[row].english)
-        if (!word.empty())
-            english += (english.empty() ? "" : " ") + std::string(word);
+    for (const std::string_view word : found[row].english) {
+        if (word.empty())
+            continue;
+        if (!english.empty())
+            english += ' ';
+        english += word;
+    }
     EXPECT_EQ(english, GetParam().english);
 }
 
