@@ -47,6 +47,8 @@ QString rowText(const QString& name, const QString& english) {
 // Space between the box's lower edge and the list: the rest of the green pill.
 constexpr int gapBelowBox = 4;
 constexpr int horizontalPadding = 8;
+// Space above and below a row's text.
+constexpr int rowPadding = 8;
 constexpr int labelGap = 16;
 
 // A row: the name, then its bin's label in the bin's colour.
@@ -88,7 +90,7 @@ public:
                                      index.data(SuggestionModel::EnglishRole).toString());
         const int width = metrics.horizontalAdvance(name) + labelGap +
                           metrics.horizontalAdvance(binLabelText(category)) + 2 * horizontalPadding;
-        return {width, metrics.height() + 8};
+        return {width, metrics.height() + rowPadding};
     }
 };
 
@@ -148,15 +150,28 @@ SuggestionList::SuggestionList(QLineEdit* box)
 }
 
 void SuggestionList::prepare() {
-    // The list's own window, and its first mapping on the display, which cost the first
-    // keystroke some 15 ms on X11 at 2x: shown once, empty, beyond every screen, where nobody
-    // sees it, then hidden.
+    // The list's own window, its first mapping on the display and its first backing store,
+    // which cost the first keystroke some 15 ms on X11 at 2x: shown once, empty, at the size it
+    // opens at with every row, beyond every screen, where nobody sees it, and hidden again once
+    // it has been painted.
     (void)winId();
-    if (!isVisible() && screen()) {
-        move(screen()->virtualGeometry().bottomRight() + QPoint(1, 1));
-        show();
-        hide();
-    }
+    if (isVisible() || !screen() || !m_box)
+        return;
+    const QFontMetrics metrics(font());
+    resize(m_box->width() + metrics.horizontalAdvance(QStringLiteral("可回收物")),
+           (metrics.height() + rowPadding) * maximumRows + 2 * frameWidth());
+    move(screen()->virtualGeometry().bottomRight() + QPoint(1, 1));
+    m_preparing = true;
+    viewport()->installEventFilter(this);
+    show();
+}
+
+void SuggestionList::endPreparing() {
+    if (!m_preparing)
+        return;
+    m_preparing = false;
+    viewport()->removeEventFilter(this);
+    hide();
 }
 
 void SuggestionList::dismiss() {
@@ -167,6 +182,7 @@ void SuggestionList::dismiss() {
 }
 
 void SuggestionList::updateForText(const QString& text) {
+    endPreparing();
     m_model.setText(text, maximumRows);
     if (m_model.rowCount() == 0 || !m_box || !m_box->hasFocus()) {
         dismiss();
@@ -240,6 +256,12 @@ bool SuggestionList::handleBoxKey(int key) {
 }
 
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport()) {
+        // Painted once: once the frame is out, the list goes until it has something to show.
+        if (event->type() == QEvent::Paint && m_preparing)
+            QTimer::singleShot(0, this, &SuggestionList::endPreparing);
+        return false;
+    }
     if (watched == m_box) {
         if (event->type() == QEvent::KeyPress)
             return handleBoxKey(static_cast<QKeyEvent*>(event)->key());

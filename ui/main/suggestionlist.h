@@ -62,6 +62,7 @@ protected:
 
 private:
     void prepare();
+    void endPreparing();
     void updateForText(const QString& text);
     void choose(const QModelIndex& index);
     void moveSelection(int step);
@@ -71,6 +72,7 @@ private:
     QPointer<QLineEdit> m_box;
     SuggestionModel m_model;
     bool m_prepareRequested = false;
+    bool m_preparing = false;
 };
 
 } // namespace vekkiro
