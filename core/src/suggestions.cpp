@@ -1038,9 +1038,7 @@ public:
     }
 
 private:
-    std::array<EnglishStem, mostEnglishWords> m_stems{
-        EnglishStem(""), EnglishStem(""), EnglishStem(""), EnglishStem(""),
-        EnglishStem(""), EnglishStem(""), EnglishStem(""), EnglishStem("")};
+    std::array<EnglishStem, mostEnglishWords> m_stems{};
     std::size_t m_count = 0;
 };
 
@@ -1099,15 +1097,14 @@ public:
     [[nodiscard]] std::span<const OtherReading> readings() const noexcept {
         return {m_readings.data(), m_count};
     }
-
-    /// The English reading by its number.
-    [[nodiscard]] const OtherReading& englishReading(std::size_t number) const noexcept {
-        return m_readings[m_englishStart + number];
+    /// The English readings, by their numbers.
+    [[nodiscard]] std::span<const OtherReading> englishReadings() const noexcept {
+        return {m_english.data(), m_englishCount};
     }
 
 private:
     void add(std::u16string_view text, Reading reading) noexcept {
-        if (m_count < mostOtherReadings)
+        if (m_count < m_readings.size())
             m_readings[m_count++] = OtherReading{Characters(text), reading};
     }
 
@@ -1179,7 +1176,7 @@ private:
             }
             if (usable) {
                 made.text = Characters({units.data(), length});
-                m_readings[m_englishStart + m_englishCount++] = made;
+                m_english[m_englishCount++] = made;
             }
             // The next choice, the last phrase's word changing fastest.
             std::size_t p = phrases.size();
@@ -1234,17 +1231,11 @@ private:
         }
     }
 
-    // The other readings first, then the English ones.
-    std::array<OtherReading, mostOtherReadings + mostEnglishReadings> m_readings{};
+    std::array<OtherReading, mostOtherReadings> m_readings{};
     std::size_t m_count = 0;
     std::size_t m_inText = 0;
-    static constexpr std::size_t m_englishStart = mostOtherReadings;
+    std::array<OtherReading, mostEnglishReadings> m_english{};
     std::size_t m_englishCount = 0;
-
-public:
-    [[nodiscard]] std::span<const OtherReading> englishReadings() const noexcept {
-        return {m_readings.data() + m_englishStart, m_englishCount};
-    }
 };
 
 // Which names hold each character, made once: for a character (as compared, keyOf), the

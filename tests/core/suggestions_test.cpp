@@ -1,3 +1,4 @@
+#include <vekkiro/english.h>
 #include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
 #include <vekkiro/other_words.h>
@@ -9,6 +10,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -330,6 +332,32 @@ INSTANTIATE_TEST_SUITE_P(
         MeantInEnglish{"words_that_name_nothing", u"the used batteries", u"电池", 0, "battery"},
         MeantInEnglish{"an_unknown_word_passed_over", u"face mask", u"口罩", 0, "mask"},
         MeantInEnglish{"hyphen", u"light-bulb", u"灯泡", 0, "light bulb"}));
+
+// A singular and its plural compare as one, in any case; other words do not.
+TEST(EnglishStem, MakesASingularAndItsPluralOne) {
+    const auto stem = [](std::string_view word) {
+        return std::string(vekkiro::EnglishStem(word).view());
+    };
+    for (const auto& [singular, plural] :
+         std::vector<std::pair<std::string, std::string>>{{"battery", "batteries"},
+                                                          {"box", "boxes"},
+                                                          {"knife", "knives"},
+                                                          {"potato", "potatoes"},
+                                                          {"shoe", "shoes"},
+                                                          {"toy", "TOYS"},
+                                                          {"glass", "glasses"},
+                                                          {"leaf", "leaves"},
+                                                          {"dish", "dishes"},
+                                                          {"cookie", "cookies"},
+                                                          {"sleeve", "sleeves"},
+                                                          {"cup", "Cups"}})
+        EXPECT_EQ(stem(singular), stem(plural)) << singular;
+    for (const auto& [one, other] : std::vector<std::pair<std::string, std::string>>{
+             {"glass", "gas"}, {"bus", "bu"}, {"can", "cane"}, {"cap", "cape"}})
+        EXPECT_NE(stem(one), stem(other)) << one << " " << other;
+    EXPECT_TRUE(vekkiro::EnglishStem("coffee2").empty());
+    EXPECT_TRUE(vekkiro::EnglishStem(std::string(vekkiro::longestEnglishWord + 1, 'a')).empty());
+}
 
 // A text that reads as pinyin keeps its pinyin first; its English comes after all of it.
 TEST(SuggestEnglish, AfterThePinyinOfATextThatIsBoth) {

@@ -15,6 +15,7 @@ inline constexpr std::size_t longestEnglishWord = 24;
 /// ASCII letters, or longer than longestEnglishWord.
 class EnglishStem {
 public:
+    constexpr EnglishStem() noexcept = default;
     constexpr explicit EnglishStem(std::string_view word) noexcept {
         if (word.empty() || word.size() > longestEnglishWord)
             return;
