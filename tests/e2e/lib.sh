@@ -33,11 +33,17 @@ OPENER
     chmod +x "$1/xdg-open"
 }
 
-# wait_for_window <title>: prints the id of the first visible window with exactly this title.
-# (No `| head`: with pipefail, the writer's SIGPIPE would fail the step.)
+# wait_for_window <title> [<seconds>]: waits (20 s unless told) for a visible window with exactly
+# this title and prints the id of the first. Each try is a search of its own: a window that goes
+# away while xdotool looks at it (Wine makes and drops several as a program starts) ends that
+# xdotool with an X error, and only that try fails. (No `| head`: with pipefail, the writer's
+# SIGPIPE would fail the step.)
 wait_for_window() {
-    local ids
-    ids=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$") || return 1
+    local ids deadline=$((SECONDS + ${2:-20}))
+    until ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) && [[ -n $ids ]]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
     printf '%s\n' "${ids%%$'\n'*}"
 }
 
@@ -69,7 +75,7 @@ visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; 
 # its id. G is pressed only once the menu has come up as a window of its own: on a busy machine,
 # or under Wine, the menu can take a while, and a G pressed before it is lost.
 open_about() {
-    local ids attempt before
+    local attempt before
     for attempt in 1 2 3 4 5; do
         before=$(visible_windows)
         xdotool windowfocus --sync "$1"
@@ -79,10 +85,7 @@ open_about() {
             sleep 0.1
         done
         xdotool key g
-        if ids=$(timeout 5 xdotool search --sync --onlyvisible --name '^关于$'); then
-            printf '%s\n' "${ids%%$'\n'*}"
-            return 0
-        fi
+        wait_for_window 关于 5 && return 0
         xdotool key Escape
     done
     fail "the About window did not open (attempt $attempt)"
