@@ -1238,6 +1238,15 @@ private:
     std::size_t m_englishCount = 0;
 };
 
+// Whether the unit at `at` is the first with its key: each character once, however often it
+// stands in a name or a text.
+template <typename Units> bool firstOfItsKey(const Units& units, std::size_t at) noexcept {
+    for (std::size_t before = 0; before < at; ++before)
+        if (units.key(before) == units.key(at))
+            return false;
+    return true;
+}
+
 // Which names hold each character, made once: for a character (as compared, keyOf), the
 // positions of the names that hold it, and of those that start with it, in catalogue order.
 // Lets a reading of the text look only at the names that could match it.
@@ -1268,16 +1277,9 @@ private:
              position < ItemCatalogue::sentinelPosition; ++position) {
             const Name name(position);
             const auto at = static_cast<std::uint16_t>(position);
-            for (std::size_t i = 0; i < name.size(); ++i) {
-                const auto before = [&](std::size_t j) {
-                    return name.key(j) == name.key(i);
-                };
-                bool seen = false;
-                for (std::size_t j = 0; j < i && !seen; ++j)
-                    seen = before(j);
-                if (!seen)
+            for (std::size_t i = 0; i < name.size(); ++i)
+                if (firstOfItsKey(name, i))
                     holding.emplace_back(name.key(i), at);
-            }
             starting.emplace_back(name.key(0), at);
         }
         build(holding, m_holding);
@@ -1329,14 +1331,10 @@ public:
                     consider(position, other, kinds);
             }
             if ((kinds & (NameInTextOnly | Ordered)) != 0) {
-                for (std::size_t at = 0; at < text.size(); ++at) {
-                    bool seen = false;
-                    for (std::size_t before = 0; before < at && !seen; ++before)
-                        seen = text.key(before) == text.key(at);
-                    if (!seen)
+                for (std::size_t at = 0; at < text.size(); ++at)
+                    if (firstOfItsKey(text, at))
                         for (const std::uint16_t position : index.startingWith(text.key(at)))
                             consider(position, other, kinds);
-                }
             }
             // A mistyped noun keeps its first or its second character.
             if (other.reading == Reading::Noun && text.size() >= 2)
