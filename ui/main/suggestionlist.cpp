@@ -67,15 +67,12 @@ public:
 
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         const QRect area = option.rect.adjusted(horizontalPadding, 0, -horizontalPadding, 0);
-        const auto category =
-            static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
+        const Category category = categoryAt(index);
         painter->save();
         painter->setFont(option.font);
         painter->setPen(
             option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        const QString name = rowText(index.data(Qt::DisplayRole).toString(),
-                                     index.data(SuggestionModel::EnglishRole).toString());
-        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shownNameAt(index));
         painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
                                  : colourOf(category));
         painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter, binLabelText(category));
@@ -84,13 +81,19 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QFontMetrics metrics(option.font);
-        const auto category =
-            static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
-        const QString name = rowText(index.data(Qt::DisplayRole).toString(),
-                                     index.data(SuggestionModel::EnglishRole).toString());
-        const int width = metrics.horizontalAdvance(name) + labelGap +
-                          metrics.horizontalAdvance(binLabelText(category)) + 2 * horizontalPadding;
+        const int width = metrics.horizontalAdvance(shownNameAt(index)) + labelGap +
+                          metrics.horizontalAdvance(binLabelText(categoryAt(index))) +
+                          2 * horizontalPadding;
         return {width, metrics.height() + rowPadding};
+    }
+
+private:
+    static Category categoryAt(const QModelIndex& index) {
+        return static_cast<Category>(index.data(SuggestionModel::CategoryRole).toInt());
+    }
+    static QString shownNameAt(const QModelIndex& index) {
+        return rowText(index.data(Qt::DisplayRole).toString(),
+                       index.data(SuggestionModel::EnglishRole).toString());
     }
 };
 
