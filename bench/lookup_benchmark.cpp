@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -41,6 +42,14 @@ void suggest(benchmark::State& state, const std::u16string& text) {
     state.counters["table_bytes"] = static_cast<double>(vekkiro::suggestionTableBytes());
 }
 
+// `piece` as many times as it fits whole in `length` units.
+std::u16string repeatedUpTo(std::u16string_view piece, std::size_t length) {
+    std::u16string text;
+    while (text.size() + piece.size() <= length)
+        text += piece;
+    return text;
+}
+
 BENCHMARK_CAPTURE(suggest, one_letter_s, std::u16string(u"s"));
 BENCHMARK_CAPTURE(suggest, one_letter_z, std::u16string(u"z"));
 BENCHMARK_CAPTURE(suggest, initials_zh, std::u16string(u"zh"));
@@ -60,20 +69,10 @@ BENCHMARK_CAPTURE(suggest, traditional_64, std::u16string(64, u'紙'));
 // without its grammar words, and the most texts with another word put in.
 BENCHMARK_CAPTURE(suggest, description_with_other_words,
                   std::u16string(u"两根吃剩的冰棍和马铃薯皮和垃圾箱里的一张擦过鼻涕的卫生用纸"));
-BENCHMARK_CAPTURE(suggest, other_words_64, [] {
-    std::u16string text;
-    while (text.size() + 2 <= 64)
-        text += u"冰棍";
-    return text;
-}());
+BENCHMARK_CAPTURE(suggest, other_words_64, repeatedUpTo(u"冰棍", 64));
 BENCHMARK_CAPTURE(suggest, mixed_script, std::u16string(u"一次xing塑料dai"));
 BENCHMARK_CAPTURE(suggest, fuzzy_pinyin, std::u16string(u"zhuangzhuangzhuangzhuang"));
-BENCHMARK_CAPTURE(suggest, tone_numbers_64, [] {
-    std::u16string text;
-    while (text.size() + 5 <= 64)
-        text += u"shi4 ";
-    return text;
-}());
+BENCHMARK_CAPTURE(suggest, tone_numbers_64, repeatedUpTo(u"shi4 ", 64));
 // English: a name, parts put together, and the most words and phrases it looks up.
 BENCHMARK_CAPTURE(suggest, english_pillow, std::u16string(u"pillow"));
 BENCHMARK_CAPTURE(suggest, english_peanut_shells, std::u16string(u"peanut shells"));
