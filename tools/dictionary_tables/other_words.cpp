@@ -222,6 +222,13 @@ QHash<QString, Meaning> meaningsOf(std::span<const DictionaryEntry> dictionary) 
     return meanings;
 }
 
+// Glosses sorted, so that what is written from them is the same on every run.
+QStringList inOrder(const QSet<QString>& glosses) {
+    QStringList sorted = glosses.values();
+    sorted.sort();
+    return sorted;
+}
+
 bool within(const QSet<QString>& glosses, const QSet<QString>& senses) {
     return !glosses.isEmpty() && std::all_of(glosses.begin(), glosses.end(),
                                              [&](const QString& g) { return senses.contains(g); });
@@ -307,11 +314,8 @@ std::vector<OtherWord> findOtherWords(std::span<const DictionaryEntry> dictionar
     std::vector<OtherWord> found;
     for (const QString& meaning : catalogueWords) {
         const Meaning& meant = meanings[meaning];
-        // Sorted, so that the gloss written beside a link is the same on every run.
-        QStringList glosses = meant.first.values();
-        glosses.sort();
         std::map<QString, QString> others;
-        for (const QString& gloss : glosses) {
+        for (const QString& gloss : inOrder(meant.first)) {
             for (const QString& other : byFirstGloss[gloss]) {
                 if (other == meaning || other.size() < 2 || others.count(other) != 0)
                     continue;
@@ -406,9 +410,7 @@ std::vector<EnglishWord> findEnglishWords(std::span<const DictionaryEntry> dicti
             heads.insert(text.back());
     }
     for (const QString& word : catalogueWords) {
-        QStringList glosses = meanings.value(word).first.values();
-        glosses.sort();
-        for (const QString& gloss : glosses)
+        for (const QString& gloss : inOrder(meanings.value(word).first))
             if (const QString english = englishOf(gloss); !english.isEmpty())
                 add(english, word, false);
     }
@@ -416,9 +418,7 @@ std::vector<EnglishWord> findEnglishWords(std::span<const DictionaryEntry> dicti
     // An ending character: its own short glosses, and what words that end in it add to the
     // English of the rest of them.
     for (const QString& head : heads) {
-        QStringList glosses = meanings.value(head).first.values();
-        glosses.sort();
-        for (const QString& gloss : glosses)
+        for (const QString& gloss : inOrder(meanings.value(head).first))
             if (const QString english = englishOf(gloss);
                 english.count(QLatin1Char(' ')) < 2 && !english.isEmpty())
                 add(english, head, true);
