@@ -71,3 +71,6 @@ function(vekkiro_require_programs what)
     endforeach()
     set(VEKKIRO_PROGRAMS_FOUND TRUE PARENT_SCOPE)
 endfunction()
+
+# What tests/e2e/run_in_xvfb.sh runs to give a check a display and a D-Bus session of its own.
+set(VEKKIRO_DISPLAY_PROGRAMS Xvfb xauth mcookie dbus-run-session)

@@ -29,7 +29,7 @@ window_figures() {
     if [[ -n "${DISPLAY:-}" ]]; then
         "$bench/window_benchmark"
     else
-        xvfb-run -a -s "-screen 0 2560x2048x24 -nolisten tcp" "$bench/window_benchmark"
+        tests/e2e/run_in_xvfb.sh --screen 2560x2048x24 "$bench/window_benchmark"
     fi
 }
 echo "== Window at 1x, against a bare window and one of the same shape without the picture"

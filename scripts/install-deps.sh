@@ -28,7 +28,7 @@ case "${1:-}" in
 --windows) packages+=("${windows_packages[@]}") ;;
 --check) packages+=("${check_packages[@]}") ;;
 # The window benchmark draws on a virtual display.
---bench) packages+=(xvfb xauth) ;;
+--bench) packages+=(xvfb xauth dbus-daemon) ;;
 --test)
     packages+=("${windows_packages[@]}" "${check_packages[@]}")
     packages+=(
