@@ -1,7 +1,20 @@
 # Shared steps of the end-to-end checks; sourced, not run. They drive the real program on an X
 # display with xdotool, as a user would.
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# fail <what went wrong>: ends the check, saying what it saw: the display and the windows up on
+# it (the program's own output is in the check's, above).
+fail() {
+    echo "FAIL: $*" >&2
+    echo "   on display ${DISPLAY:-(none)}; windows up: $(windows_up)" >&2
+    exit 1
+}
+
+# windows_up: the titles of the windows mapped on the display, on one line.
+windows_up() {
+    [[ -n "${DISPLAY:-}" ]] || return 0
+    xdotool search --onlyvisible --name '' getwindowname %@ 2>/dev/null | grep -v '^$' |
+        tr '\n' '|' || true
+}
 
 # wait_until <seconds> <command...>: runs the command every tenth of a second until it succeeds;
 # fails after <seconds>. A busy machine makes a check slower, never wrong.
