@@ -18,28 +18,25 @@ inline constexpr std::size_t longestSuggestionText = 64;
 /// The text is read as a person means it: spaces, line breaks, tabs and punctuation (ASCII,
 /// full-width and Chinese) are left out; ASCII letters match in either case, full-width forms
 /// match their ASCII counterparts, traditional characters their simplified forms. Then a name
-/// is offered when, best kind first:
-///  - it is the text or starts with it; or the text is another word for it ("冰激凌" offers
-///    冰淇淋); or it holds the text further in;
-///  - the text holds the whole name ("用过的塑料袋" offers 塑料袋);
-///  - one holds the other's characters in order with gaps between ("一次性的纸杯" offers
-///    一次性纸杯), or the name's two parts typed in the other order, where the shorter is at least
-///    half as long as the other;
-///  - as the kinds above, for the noun of a description or the description without its grammar
-///    words ("摔碎的碗" offers 碎碗);
-///  - as the first kind, where characters that differ read the same ("牙高" offers 牙膏), with at
-///    least one character the same;
-///  - as the first kind, with one character of three or more wrong ("快餐盆" offers 快餐盒);
-///  - as the first kinds, with another word in the text put for the catalogue's ("洋芋皮" offers
-///    土豆皮);
-///  - the text is English for it or for its parts, as `suggest` tells, where the text cannot
-///    be read as pinyin (a text that can keeps its English after every pinyin kind);
-///  - the text spells it, its start or a part of it in pinyin, tone numbers allowed, the last
+/// is offered when the text matches it in one of these ways, whose ranking, kind by kind, is
+/// the order of `Match` in core/src/suggestions/match.h:
+///  - by its characters: it is the text, starts with it or holds it further in; the text holds
+///    the whole name ("用过的塑料袋" offers 塑料袋); one holds the other's characters in order
+///    with gaps between ("一次性的纸杯" offers 一次性纸杯), or the name's two parts typed in the
+///    other order, where the shorter is at least half as long as the other;
+///  - as those, for the noun of a description or the description without its grammar words
+///    ("摔碎的碗" offers 碎碗);
+///  - by sound: the text in the name where characters that differ read the same ("牙高" offers
+///    牙膏), with at least one character the same;
+///  - by shape: with one character of three or more wrong ("快餐盆" offers 快餐盒);
+///  - through other words: the text is another word for it ("冰激凌" offers 冰淇淋), or holds
+///    one put for the catalogue's ("洋芋皮" offers 土豆皮);
+///  - through English for it or for its parts, as `suggest` tells;
+///  - by pinyin: the text spells it, its start or a part of it, tone numbers allowed, the last
 ///    syllable perhaps unfinished ("kuaican" offers 快餐盒), a character of several readings in
-///    any, characters typed between the syllables their own ("kuai餐盒" offers 快餐盒);
-///  - the text spells its start in pinyin as an input method that forgives z/zh, n/l, an/ang
-///    and the like reads it ("zijin" offers 纸巾);
-///  - the text spells its start in initials or syllables cut short ("kch" offers 快餐盒).
+///    any, characters typed between the syllables their own ("kuai餐盒" offers 快餐盒); or its
+///    start as an input method that forgives z/zh, n/l, an/ang and the like reads it ("zijin"
+///    offers 纸巾); or its start in initials or syllables cut short ("kch" offers 快餐盒).
 /// Chinese numerals and digits match each other (七号电池 offers 7号无汞电池).
 /// Within a kind, shorter names come first, except that of names the text holds, the longest
 /// comes first; then catalogue order. The sentinel entry is never offered. The same text always

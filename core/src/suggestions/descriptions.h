@@ -1,0 +1,23 @@
+#pragma once
+
+// A description of an item, as people type one ("两只旧鞋", "一张擦过鼻涕的纸"), read for the
+// thing it names.
+
+#include <vekkiro/suggestions.h>
+
+#include <array>
+#include <string_view>
+
+namespace vekkiro::suggestions {
+
+// The noun of a description: what follows its last 的 or 了, without a count or a "this" before
+// it, or a 们 or 儿 after. Empty when the text is no description, or nothing is left.
+[[nodiscard]] std::u16string_view nounOf(std::u16string_view text) noexcept;
+
+// A description without its grammar words: the count at its start, 的 and 了, and the 过 and 着
+// before them ("一张擦过鼻涕的纸": 擦过鼻涕纸), written into `units`.
+[[nodiscard]] std::u16string_view
+withoutGrammar(std::u16string_view text,
+               std::array<char16_t, longestSuggestionText>& units) noexcept;
+
+} // namespace vekkiro::suggestions

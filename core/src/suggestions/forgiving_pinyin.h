@@ -1,0 +1,72 @@
+#pragma once
+
+// Pinyin as an input method that forgives what people mishear reads it: the sounds it takes for
+// each other, as one table, and every syllable's other forms, worked out from it once.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vekkiro::suggestions {
+
+// No syllable is longer than this ("zhuang", "shuang"), nor any form an input method hears it as.
+inline constexpr std::size_t longestSyllable = 6;
+
+enum class SyllablePart : std::uint8_t { Initial, Final };
+
+// Two sounds a forgiving input method takes for each other, both ways, at a syllable's start
+// (its initial) or at its end (its nasal final).
+struct ForgivenPair {
+    SyllablePart part;
+    std::string_view one;
+    std::string_view other;
+};
+
+inline constexpr std::array forgivenPairs = {
+    ForgivenPair{SyllablePart::Initial, "z", "zh"}, ForgivenPair{SyllablePart::Initial, "c", "ch"},
+    ForgivenPair{SyllablePart::Initial, "s", "sh"}, ForgivenPair{SyllablePart::Initial, "n", "l"},
+    ForgivenPair{SyllablePart::Initial, "f", "h"},  ForgivenPair{SyllablePart::Final, "an", "ang"},
+    ForgivenPair{SyllablePart::Final, "en", "eng"}, ForgivenPair{SyllablePart::Final, "in", "ing"},
+};
+
+// The letter a forgiving input method hears for the first letter of a syllable, besides itself:
+// n and l, f and h (z, c and s stand for zh, ch and sh already). The letter itself if none.
+constexpr char forgivingPartner(char letter) noexcept {
+    for (const ForgivenPair& pair : forgivenPairs) {
+        if (pair.part != SyllablePart::Initial || pair.one.size() != 1 || pair.other.size() != 1)
+            continue;
+        if (pair.one.front() == letter)
+            return pair.other.front();
+        if (pair.other.front() == letter)
+            return pair.one.front();
+    }
+    return letter;
+}
+
+// Every syllable's other forms as a forgiving input method hears them (zhi: zi; lan: nan, lang,
+// nang), by syllable number in the Unihan tables, made once.
+class ForgivingForms {
+public:
+    [[nodiscard]] static const ForgivingForms& get();
+
+    template <typename Take> void forEach(std::uint16_t syllable, Take take) const {
+        for (const Form& form : m_forms[syllable])
+            if (form.length > 0)
+                take(std::string_view(form.letters.data(), form.length));
+    }
+
+private:
+    struct Form {
+        std::array<char, longestSyllable + 2> letters{};
+        std::size_t length = 0;
+    };
+
+    ForgivingForms();
+
+    // Of an initial and a final that each may have another form, every mix but their own.
+    std::vector<std::array<Form, 3>> m_forms;
+};
+
+} // namespace vekkiro::suggestions
