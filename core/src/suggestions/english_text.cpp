@@ -58,9 +58,9 @@ std::span<const EnglishWord> englishEntries(const EnglishText& text, std::size_t
     const auto [begin, end] =
         std::equal_range(table.begin(), table.end(), wanted, [](const auto& a, const auto& b) {
             if constexpr (std::is_same_v<std::decay_t<decltype(a)>, EnglishWord>)
-                return a.key < b;
+                return a.stems < b;
             else
-                return a < b.key;
+                return a < b.stems;
         });
     return {begin, end};
 }

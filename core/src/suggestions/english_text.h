@@ -2,8 +2,8 @@
 
 // A typed text read as English words, and the dictionary's entries for them.
 
+#include <vekkiro/dictionary.h>
 #include <vekkiro/english.h>
-#include <vekkiro/other_words.h>
 
 #include <array>
 #include <cstddef>

@@ -2,8 +2,8 @@
 
 #include "descriptions.h"
 
+#include <vekkiro/dictionary.h>
 #include <vekkiro/item_catalogue.h>
-#include <vekkiro/other_words.h>
 
 #include <algorithm>
 

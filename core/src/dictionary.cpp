@@ -1,4 +1,4 @@
-#include <vekkiro/other_words.h>
+#include <vekkiro/dictionary.h>
 
 #include <algorithm>
 

@@ -1,6 +1,9 @@
-// The generator of the table of other words, over lines as CC-CEDICT and jieba's word list have
+// The writer of the dictionary tables, over lines as CC-CEDICT and jieba's word list have
 // them for a handful of words: the links it must make, and the wrong ones it must leave out.
+#include "english_glosses.h"
 #include "other_words.h"
+#include "segmenter.h"
+#include "sources.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,7 +11,7 @@
 
 namespace {
 
-using vekkiro::tools::OtherWord;
+using vekkiro::tools::OtherWordLink;
 
 // The entries of data/all.js for these words, as cc-cedict 1.1.1 has them.
 const QByteArray dictionary = R"json(export default {"all":[
@@ -55,10 +58,10 @@ const QByteArray wordList = R"(冰激凌 42 n
 红薯 117 n
 )";
 
-std::vector<std::string> linksOf(const std::vector<OtherWord>& links) {
+std::vector<std::string> linksOf(const std::vector<OtherWordLink>& links) {
     std::vector<std::string> text;
-    for (const OtherWord& link : links)
-        text.push_back((link.other + "→" + link.meaning + " (" + link.gloss + ")").toStdString());
+    for (const OtherWordLink& link : links)
+        text.push_back((link.word + "→" + link.meaning + " (" + link.gloss + ")").toStdString());
     return text;
 }
 
@@ -77,7 +80,7 @@ TEST(OtherWords, LinksWordsOfTheSameMainMeaningAndLeavesOutMinorSensesVerbsAndNa
     EXPECT_EQ(linksOf(vekkiro::tools::findOtherWords(entries, words, names)), expected);
 }
 
-TEST(OtherWords, ReadsTheDictionaryAndTheWordListAsTheyAre) {
+TEST(DictionarySources, AreReadAsTheyAre) {
     const auto entries = vekkiro::tools::readDictionary(dictionary);
     ASSERT_EQ(entries.size(), 18U);
     EXPECT_EQ(entries[8].simplified, QStringLiteral("章鱼"));
@@ -88,14 +91,14 @@ TEST(OtherWords, ReadsTheDictionaryAndTheWordListAsTheyAre) {
     EXPECT_EQ(words.value(QStringLiteral("花生")).frequency, 950);
 }
 
-TEST(OtherWords, RefusesFilesOfAnotherShape) {
+TEST(DictionarySources, OfAnotherShapeAreRefused) {
     EXPECT_THROW(vekkiro::tools::readDictionary("{\"all\": []}"), std::runtime_error);
     EXPECT_THROW(vekkiro::tools::readDictionary("export default {\"all\": [[\"a\"]]}"),
                  std::runtime_error);
     EXPECT_THROW(vekkiro::tools::readWordList("土豆 many n\n"), std::runtime_error);
 }
 
-TEST(OtherWords, SplitsANameAsJiebaWouldAndIntoPartsWhenAsked) {
+TEST(Segmenter, SplitsANameAsJiebaWouldAndIntoPartsWhenAsked) {
     const auto words = vekkiro::tools::readWordList(wordList);
     const vekkiro::tools::Segmenter segmenter(words);
     EXPECT_EQ(segmenter.segment(QStringLiteral("冰淇淋")), QStringList({"冰淇淋"}));
@@ -128,15 +131,15 @@ const QByteArray englishWordList = R"(篮球 1000 n
 电池 800 n
 )";
 
-TEST(EnglishWords, AreTheGlossesOfNamesTheirPartsAndTheirEndings) {
+TEST(EnglishGlosses, AreTheGlossesOfNamesTheirPartsAndTheirEndings) {
     const auto entries = vekkiro::tools::readDictionary(englishDictionary);
     const auto words = vekkiro::tools::readWordList(englishWordList);
     const std::vector<std::u16string_view> names = {u"篮球", u"枕头", u"花生壳", u"橘皮", u"电池"};
     std::vector<std::string> found;
-    for (const vekkiro::tools::EnglishWord& word :
-         vekkiro::tools::findEnglishWords(entries, words, names))
+    for (const vekkiro::tools::EnglishGloss& word :
+         vekkiro::tools::findEnglishGlosses(entries, words, names))
         found.push_back(
-            (word.key + "|" + word.english + "→" + word.meaning + (word.head ? " (ending)" : ""))
+            (word.stems + "|" + word.english + "→" + word.meaning + (word.head ? " (ending)" : ""))
                 .toStdString());
     const std::vector<std::string> expected = {
         "basketball|basketball→篮球",
