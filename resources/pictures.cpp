@@ -1,7 +1,8 @@
 #include "pictures.h"
 
 #include "picture_layout.h"
-#include "qtstrings.h"
+
+#include <vekkiro/qtstrings.h>
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

@@ -4,11 +4,11 @@
 #include "hostile_texts.h"
 #include "mainwindow.h"
 #include "picturearea.h"
-#include "qtstrings.h"
 #include "textbutton.h"
 #include "window_testing.h"
 
 #include <vekkiro/classification.h>
+#include <vekkiro/qtstrings.h>
 
 #include <QApplication>
 #include <QClipboard>

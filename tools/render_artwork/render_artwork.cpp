@@ -12,7 +12,8 @@
 // installer's pictures, <output-dir>/installer/<welcome|header>-<100|150|200>.bmp, for screens
 // at 100, 150 and 200 per cent.
 #include "picture_layout.h"
-#include "qtstrings.h"
+
+#include <vekkiro/qtstrings.h>
 
 #include <QBuffer>
 #include <QByteArray>

@@ -4,11 +4,11 @@
 #include "announcer.h"
 #include "chinesefonts.h"
 #include "pictures.h"
-#include "qtstrings.h"
 #include "suggestionlist.h"
 #include "ui_mainwindow.h"
 
 #include <vekkiro/classification.h>
+#include <vekkiro/qtstrings.h>
 
 #include <QApplication>
 #include <QLayout>

@@ -7,7 +7,8 @@
 
 #include <string_view>
 
-// Between the core's texts (UTF-16 views, UTF-8 labels) and Qt's, in one place.
+// Between the core's texts (UTF-16 views, UTF-8 labels) and Qt's, in one place: where whatever
+// is built on Qt (the pictures, the windows, the artwork renderer) meets the core.
 namespace vekkiro {
 
 [[nodiscard]] inline QString toQString(std::u16string_view text) {
