@@ -40,6 +40,7 @@ private Q_SLOTS:
     void init();
     void cleanup() { shown.close(); }
 
+    void theListIsMadeReadyAfterTheFirstFrameAndHidden();
     void typingOpensTheListWithTheExactNameFirst();
     void accessibleRowsNameTheBin_data();
     void accessibleRowsNameTheBin();
@@ -66,6 +67,18 @@ void SuggestionsTest::init() {
     list = shown.window->findChild<SuggestionList*>();
     QVERIFY(list);
     QTRY_VERIFY(box->hasFocus());
+}
+
+// The list's window is made in the idle time after the main window's first frame, so that the
+// first keystroke does not pay for it, and nobody sees it then.
+void SuggestionsTest::theListIsMadeReadyAfterTheFirstFrameAndHidden() {
+    QTRY_VERIFY(list->windowHandle() != nullptr);
+    QTRY_VERIFY(!list->isVisible());
+    QVERIFY(box->hasFocus());
+    commit(QStringLiteral("电池"));
+    QVERIFY(list->isVisible());
+    // Under the box, not where it was made ready.
+    QCOMPARE(list->mapToGlobal(QPoint(0, 0)).x(), box->mapToGlobal(QPoint(0, 0)).x());
 }
 
 void SuggestionsTest::typingOpensTheListWithTheExactNameFirst() {

@@ -1,18 +1,17 @@
 #include "suggestionlist.h"
 
 #include "chinesefonts.h"
-#include "qtstrings.h"
+#include "windowwarmup.h"
 
 #include <vekkiro/item_catalogue.h>
+#include <vekkiro/qtstrings.h>
 #include <vekkiro/suggestions.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QStyledItemDelegate>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -150,31 +149,13 @@ SuggestionList::SuggestionList(QLineEdit* box)
     connect(this, &QListView::clicked, this, &SuggestionList::choose);
     box->installEventFilter(this);
     box->window()->installEventFilter(this);
-}
-
-void SuggestionList::prepare() {
-    // The list's own window, its first mapping on the display and its first backing store,
-    // which cost the first keystroke some 15 ms on X11 at 2x: shown once, empty, at the size it
-    // opens at with every row, beyond every screen, where nobody sees it, and hidden again once
-    // it has been painted.
-    (void)winId();
-    if (isVisible() || !screen() || !m_box)
-        return;
-    const QFontMetrics metrics(font());
-    resize(m_box->width() + metrics.horizontalAdvance(QStringLiteral("可回收物")),
-           (metrics.height() + rowPadding) * maximumRows + 2 * frameWidth());
-    move(screen()->virtualGeometry().bottomRight() + QPoint(1, 1));
-    m_preparing = true;
-    viewport()->installEventFilter(this);
-    show();
-}
-
-void SuggestionList::endPreparing() {
-    if (!m_preparing)
-        return;
-    m_preparing = false;
-    viewport()->removeEventFilter(this);
-    hide();
+    // Made ready after the main window's first frame, at the size it opens at with every row.
+    m_warmUp = new WindowWarmUp(this, viewport(), box->window(), [this] {
+        const QFontMetrics metrics(font());
+        const int boxWidth = m_box ? m_box->width() : 0;
+        return QSize(boxWidth + metrics.horizontalAdvance(QStringLiteral("可回收物")),
+                     (metrics.height() + rowPadding) * maximumRows + 2 * frameWidth());
+    });
 }
 
 void SuggestionList::dismiss() {
@@ -185,7 +166,7 @@ void SuggestionList::dismiss() {
 }
 
 void SuggestionList::updateForText(const QString& text) {
-    endPreparing();
+    m_warmUp->finish();
     m_model.setText(text, maximumRows);
     if (m_model.rowCount() == 0 || !m_box || !m_box->hasFocus()) {
         dismiss();
@@ -259,12 +240,6 @@ bool SuggestionList::handleBoxKey(int key) {
 }
 
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == viewport()) {
-        // Painted once: once the frame is out, the list goes until it has something to show.
-        if (event->type() == QEvent::Paint && m_preparing)
-            QTimer::singleShot(0, this, &SuggestionList::endPreparing);
-        return false;
-    }
     if (watched == m_box) {
         if (event->type() == QEvent::KeyPress)
             return handleBoxKey(static_cast<QKeyEvent*>(event)->key());
@@ -274,14 +249,6 @@ bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
     }
     if (m_box && watched == m_box->window()) {
         switch (event->type()) {
-        case QEvent::UpdateRequest:
-            // The window is painting its first frame: once that is out, prepare the list's
-            // window, which would otherwise cost the first keystroke.
-            if (!m_prepareRequested) {
-                m_prepareRequested = true;
-                QTimer::singleShot(0, this, &SuggestionList::prepare);
-            }
-            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::WindowDeactivate:

@@ -12,6 +12,8 @@ class QLineEdit;
 
 namespace vekkiro {
 
+class WindowWarmUp;
+
 /// The catalogue names that match the search box's text, each with its bin.
 class SuggestionModel : public QAbstractListModel {
     Q_OBJECT
@@ -61,8 +63,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void prepare();
-    void endPreparing();
     void updateForText(const QString& text);
     void choose(const QModelIndex& index);
     void moveSelection(int step);
@@ -71,8 +71,7 @@ private:
 
     QPointer<QLineEdit> m_box;
     SuggestionModel m_model;
-    bool m_prepareRequested = false;
-    bool m_preparing = false;
+    WindowWarmUp* m_warmUp = nullptr;
 };
 
 } // namespace vekkiro
