@@ -1,15 +1,13 @@
 #pragma once
 
+#include <vekkiro/suggestion_text.h>
+
 #include <array>
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace vekkiro {
-
-/// The longest text, as the list reads it, that suggestItems considers: four times the longest
-/// name. A longer text (a pasted paragraph) is no guess at a name and offers nothing.
-inline constexpr std::size_t longestSuggestionText = 64;
 
 /// The catalogue names a person most likely meant by a text, as positions in the catalogue,
 /// best first, at most `limit` of them, to lead from what was typed to the exact name that the
@@ -19,7 +17,7 @@ inline constexpr std::size_t longestSuggestionText = 64;
 /// full-width and Chinese) are left out; ASCII letters match in either case, full-width forms
 /// match their ASCII counterparts, traditional characters their simplified forms. Then a name
 /// is offered when the text matches it in one of these ways, whose ranking, kind by kind, is
-/// the order of `Match` in core/src/suggestions/match.h:
+/// the order of `Match` in core/src/suggestions/match_kinds.h:
 ///  - by its characters: it is the text, starts with it or holds it further in; the text holds
 ///    the whole name ("用过的塑料袋" offers 塑料袋); one holds the other's characters in order
 ///    with gaps between ("一次性的纸杯" offers 一次性纸杯), or the name's two parts typed in the

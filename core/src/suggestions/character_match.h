@@ -3,7 +3,7 @@
 // Matching a name by its characters: as typed, by sound, and by shape (a slip).
 
 #include "catalogue_names.h"
-#include "match.h"
+#include "match_kinds.h"
 #include "typed_text.h"
 
 #include <cstdint>

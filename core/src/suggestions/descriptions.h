@@ -3,7 +3,7 @@
 // A description of an item, as people type one ("两只旧鞋", "一张擦过鼻涕的纸"), read for the
 // thing it names.
 
-#include <vekkiro/suggestions.h>
+#include <vekkiro/suggestion_text.h>
 
 #include <array>
 #include <string_view>

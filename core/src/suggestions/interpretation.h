@@ -3,7 +3,7 @@
 // The other ways a typed text can be read as a name, and how a match of such a reading counts.
 
 #include "character_match.h"
-#include "match.h"
+#include "match_kinds.h"
 #include "typed_text.h"
 
 #include <array>

@@ -22,7 +22,7 @@ char16_t rarestUnit(const Characters& text) noexcept {
 
 } // namespace
 
-InterpretationMatches::InterpretationMatches(const Interpretations& interpretations) noexcept {
+InterpretationMatches::InterpretationMatches(const TextInterpretations& interpretations) noexcept {
     const NameIndex& index = NameIndex::get();
     for (const InterpretedText& reading : interpretations.others()) {
         const std::uint8_t searches = searchesFor(reading.as);

@@ -3,8 +3,8 @@
 // The names that the other readings of a text match.
 
 #include "catalogue_names.h"
-#include "interpretations.h"
-#include "match.h"
+#include "match_kinds.h"
+#include "text_interpretations.h"
 
 #include <vekkiro/item_catalogue.h>
 
@@ -20,7 +20,7 @@ namespace vekkiro::suggestions {
 // its characters (the name in the reading).
 class InterpretationMatches {
 public:
-    explicit InterpretationMatches(const Interpretations& interpretations) noexcept;
+    explicit InterpretationMatches(const TextInterpretations& interpretations) noexcept;
 
     [[nodiscard]] const std::optional<Found>& of(int position) const noexcept {
         return m_best[static_cast<std::size_t>(position - 1)];

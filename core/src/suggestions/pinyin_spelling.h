@@ -4,7 +4,7 @@
 // as a forgiving input method hears it.
 
 #include "catalogue_names.h"
-#include "match.h"
+#include "match_kinds.h"
 #include "typed_text.h"
 
 #include <optional>

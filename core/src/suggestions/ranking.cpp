@@ -3,7 +3,7 @@
 #include "catalogue_names.h"
 #include "character_match.h"
 #include "interpretation_matches.h"
-#include "match.h"
+#include "match_kinds.h"
 #include "pinyin_spelling.h"
 
 #include <algorithm>

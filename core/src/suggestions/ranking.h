@@ -3,7 +3,7 @@
 // The last stage: every name matched against the text and its other readings, and the best
 // ones in order.
 
-#include "interpretations.h"
+#include "text_interpretations.h"
 #include "typed_text.h"
 
 #include <vekkiro/item_catalogue.h>
@@ -32,7 +32,7 @@ public:
 
 private:
     TypedText m_text;
-    Interpretations m_interpretations;
+    TextInterpretations m_interpretations;
     std::array<std::uint32_t, ItemCatalogue::size> m_ranks;
     std::size_t m_kept = 0;
 };

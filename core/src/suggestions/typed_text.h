@@ -5,7 +5,7 @@
 #include "unit_filter.h"
 
 #include <vekkiro/hanzi.h>
-#include <vekkiro/suggestions.h>
+#include <vekkiro/suggestion_text.h>
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "interpretations.h"
+#include "text_interpretations.h"
 
 #include "descriptions.h"
 
@@ -16,7 +16,7 @@ constexpr std::size_t longestNounEnd = 8;
 
 } // namespace
 
-Interpretations::Interpretations(std::u16string_view raw, const TypedText& typed) noexcept
+TextInterpretations::TextInterpretations(std::u16string_view raw, const TypedText& typed) noexcept
     : m_english(raw, typed) {
     const std::u16string_view noun = nounOf(typed.view());
     if (!noun.empty()) {
@@ -32,7 +32,7 @@ Interpretations::Interpretations(std::u16string_view raw, const TypedText& typed
         addOtherWords(noun);
 }
 
-void Interpretations::add(std::u16string_view text, Interpretation as) noexcept {
+void TextInterpretations::add(std::u16string_view text, Interpretation as) noexcept {
     if (m_count < m_readings.size())
         m_readings[m_count++] = InterpretedText{Characters(text), as};
 }
@@ -41,7 +41,7 @@ void Interpretations::add(std::u16string_view text, Interpretation as) noexcept 
 // catalogue's word it stands for. Of a text longer than any name, only the names it holds can
 // match, and only those over the word put in are new: the word with as much text on each side as
 // a name could reach is enough.
-void Interpretations::addOtherWords(std::u16string_view text) noexcept {
+void TextInterpretations::addOtherWords(std::u16string_view text) noexcept {
     static const std::size_t longestName = [] {
         std::size_t longest = 0;
         for (const std::u16string_view name : ItemCatalogue::entries())

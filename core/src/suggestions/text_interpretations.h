@@ -21,9 +21,9 @@ namespace vekkiro::suggestions {
 inline constexpr std::size_t mostOtherReadings = 12;
 inline constexpr std::size_t mostOtherWordsInALongText = 4;
 
-class Interpretations {
+class TextInterpretations {
 public:
-    Interpretations(std::u16string_view raw, const TypedText& typed) noexcept;
+    TextInterpretations(std::u16string_view raw, const TypedText& typed) noexcept;
 
     /// The readings by characters: descriptions and other words.
     [[nodiscard]] std::span<const InterpretedText> others() const noexcept {
