@@ -33,17 +33,26 @@ inline constexpr std::array forgivenPairs = {
 
 // The letter a forgiving input method hears for the first letter of a syllable, besides itself:
 // n and l, f and h (z, c and s stand for zh, ch and sh already). The letter itself if none.
-constexpr char forgivingPartner(char letter) noexcept {
+// Asked for every character of every name: looked up in a table the pairs make at compile time.
+inline constexpr std::array<char, 128> forgivingPartners = [] {
+    std::array<char, 128> partners{};
+    for (std::size_t letter = 0; letter < partners.size(); ++letter)
+        partners[letter] = static_cast<char>(letter);
     for (const ForgivenPair& pair : forgivenPairs) {
         if (pair.part != SyllablePart::Initial || pair.one.size() != 1 || pair.other.size() != 1)
             continue;
-        if (pair.one.front() == letter)
-            return pair.other.front();
-        if (pair.other.front() == letter)
-            return pair.one.front();
+        partners[static_cast<unsigned char>(pair.one.front())] = pair.other.front();
+        partners[static_cast<unsigned char>(pair.other.front())] = pair.one.front();
     }
-    return letter;
+    return partners;
+}();
+
+constexpr char forgivingPartner(char letter) noexcept {
+    const auto index = static_cast<unsigned char>(letter);
+    return index < forgivingPartners.size() ? forgivingPartners[index] : letter;
 }
+static_assert(forgivingPartner('n') == 'l' && forgivingPartner('h') == 'f' &&
+              forgivingPartner('z') == 'z');
 
 // Every syllable's other forms as a forgiving input method hears them (zhi: zi; lan: nan, lang,
 // nang), by syllable number in the Unihan tables, made once.
