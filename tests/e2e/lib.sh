@@ -86,23 +86,26 @@ visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; 
 
 # open_about <main window>: opens the About window through the menu's access keys and prints
 # its id. G is pressed only once the menu has come up as a window of its own: on a busy machine,
-# or under Wine, the menu can take a while, and a G pressed before it is lost.
+# or under Wine, the menu can take seconds, and a G pressed before it is lost. A try that fails
+# first closes what it opened, a menu that came up late among it, so that the next try's Alt+C
+# opens the menu rather than closing it.
 open_about() {
     local attempt before
+    before=$(visible_windows)
     for attempt in 1 2 3 4 5; do
-        before=$(visible_windows)
         xdotool windowfocus --sync "$1"
         xdotool key --clearmodifiers alt+c
-        for _ in $(seq 30); do
-            (($(visible_windows) > before)) && break
-            sleep 0.1
-        done
-        xdotool key g
-        wait_for_window 关于 5 && return 0
+        if wait_until 10 more_windows_than "$before"; then
+            xdotool key g
+            wait_for_window 关于 10 && return 0
+        fi
         xdotool key Escape
+        wait_until 10 no_more_windows_than "$before" || xdotool key Escape
     done
     fail "the About window did not open (attempt $attempt)"
 }
+more_windows_than() { (($(visible_windows) > $1)); }
+no_more_windows_than() { (($(visible_windows) <= $1)); }
 
 # click_link <about window>: clicks the blue "点击查看".
 click_link() { xdotool mousemove --window "$1" 190 88 click 1; }
