@@ -74,3 +74,7 @@ endfunction()
 
 # What tests/e2e/run_in_xvfb.sh runs to give a check a display and a D-Bus session of its own.
 set(VEKKIRO_DISPLAY_PROGRAMS Xvfb xauth mcookie dbus-run-session)
+# The environment of every check on a display: messages in UTF-8, and the folder where a failing
+# check keeps the screen as it saw it.
+set(VEKKIRO_DISPLAY_CHECK_ENVIRONMENT
+    "LC_ALL=C.UTF-8" "VEKKIRO_FAILURE_DIR=${CMAKE_BINARY_DIR}/Testing/failures")

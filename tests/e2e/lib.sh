@@ -2,10 +2,17 @@
 # display with xdotool, as a user would.
 
 # fail <what went wrong>: ends the check, saying what it saw: the display and the windows up on
-# it (the program's own output is in the check's, above).
+# it, and where the screen as it was is kept, when $VEKKIRO_FAILURE_DIR names a folder for it
+# (the program's own output is in the check's, above).
 fail() {
     echo "FAIL: $*" >&2
     echo "   on display ${DISPLAY:-(none)}; windows up: $(windows_up)" >&2
+    if [[ -n "${DISPLAY:-}" && -n "${VEKKIRO_FAILURE_DIR:-}" ]]; then
+        local shot
+        shot="$VEKKIRO_FAILURE_DIR/$(basename "$0" .sh)-$(date +%Y%m%d-%H%M%S)-$$.png"
+        mkdir -p "$VEKKIRO_FAILURE_DIR" &&
+            import -window root "$shot" 2>/dev/null && echo "   the screen then: $shot" >&2
+    fi
     exit 1
 }
 
