@@ -92,14 +92,18 @@ clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; 
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 
 # open_about <main window>: opens the About window through the menu's access keys and prints
-# its id. G is pressed only once the menu has come up as a window of its own: on a busy machine,
-# or under Wine, the menu can take seconds, and a G pressed before it is lost. A try that fails
-# first closes what it opened, a menu that came up late among it, so that the next try's Alt+C
-# opens the menu rather than closing it.
+# its id, as a person does: a click on the main window's menu bar, beside its menu, first, so
+# that the keys reach the main window even while the About window is the active one (Wine sends
+# them to the active window, whatever has the X focus). G is pressed only once the menu has come
+# up as a window of its own: on a busy machine, or under Wine, the menu can take seconds, and a G
+# pressed before it is lost. A try that fails leaves the menu, and then the menu bar's keyboard
+# mode, which Escape leaves one at a time: an Alt+C in that mode would only leave it.
 open_about() {
-    local attempt before
+    local attempt before top
     before=$(visible_windows)
     for attempt in 1 2 3 4 5; do
+        top=$(client_top "$1")
+        xdotool mousemove --window "$1" 600 $((top / 2)) click 1
         xdotool windowfocus --sync "$1"
         xdotool key --clearmodifiers alt+c
         if wait_until 10 more_windows_than "$before"; then
@@ -107,7 +111,8 @@ open_about() {
             wait_for_window 关于 10 && return 0
         fi
         xdotool key Escape
-        wait_until 10 no_more_windows_than "$before" || xdotool key Escape
+        wait_until 10 no_more_windows_than "$before" || true
+        xdotool key Escape
     done
     fail "the About window did not open (attempt $attempt)"
 }
