@@ -53,13 +53,14 @@ OPENER
     chmod +x "$1/xdg-open"
 }
 
-# wait_for_window <title> [<seconds>]: waits (20 s unless told) for a visible window with exactly
-# this title and prints the id of the first. Each try is a search of its own: a window that goes
-# away while xdotool looks at it (Wine makes and drops several as a program starts) ends that
-# xdotool with an X error, and only that try fails. (No `| head`: with pipefail, the writer's
-# SIGPIPE would fail the step.)
+# wait_for_window <title> [<seconds>]: waits (60 s unless told) for a visible window with exactly
+# this title and prints the id of the first. A program's first start in a fresh Wine prefix has
+# taken over 20 s on a busy machine; a window that is there ends the wait at once. Each try is a
+# search of its own: a window that goes away while xdotool looks at it (Wine makes and drops
+# several as a program starts) ends that xdotool with an X error, and only that try fails. (No
+# `| head`: with pipefail, the writer's SIGPIPE would fail the step.)
 wait_for_window() {
-    local ids deadline=$((SECONDS + ${2:-20}))
+    local ids deadline=$((SECONDS + ${2:-60}))
     until ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) && [[ -n $ids ]]; do
         ((SECONDS < deadline)) || return 1
         sleep 0.1
