@@ -18,7 +18,7 @@ check_scope() {
     shortcut="$(unix_path "$start_menu")/Vekkiro.lnk"
     desktop="$(unix_path "$desktop_dir")/Vekkiro.lnk"
 
-    wine_run "$setup" /S "$option" || fail "$option: the silent install failed"
+    wine_run "$setup" /S "$option" || fail "$option: the silent install failed (exit code $?)"
     [[ -f "$dir/Vekkiro.exe" ]] || fail "$option: nothing installed in $dir"
     [[ -f "$dir/winpj/qbljfl.html" && -f "$dir/platforms/qwindows.dll" ]] ||
         fail "$option: the page or the platform plugin is missing from the install"
@@ -49,7 +49,8 @@ check_scope() {
     quit_program "$window"
 
     echo "mine" >"$dir/notes.txt"
-    wine_run "$windows_dir\\uninstall.exe" /S || fail "$option: the silent uninstall failed"
+    wine_run "$windows_dir\\uninstall.exe" /S ||
+        fail "$option: the silent uninstall failed (exit code $?)"
     wait_until_gone "$dir/Vekkiro.exe" "$dir/uninstall.exe" "$shortcut" ||
         fail "$option: the uninstall left the program or its shortcut"
     left=$(cd "$dir" && find . -mindepth 1 -print)
@@ -58,9 +59,11 @@ check_scope() {
     rm -r "$dir"
 
     # Asked for on the command line, the desktop shortcut comes, and goes with the program.
-    wine_run "$setup" /S "$option" /DESKTOP || fail "$option: the install with /DESKTOP failed"
+    wine_run "$setup" /S "$option" /DESKTOP ||
+        fail "$option: the install with /DESKTOP failed (exit code $?)"
     [[ -f "$desktop" ]] || fail "$option: /DESKTOP made no desktop shortcut at $desktop"
-    wine_run "$windows_dir\\uninstall.exe" /S || fail "$option: the second uninstall failed"
+    wine_run "$windows_dir\\uninstall.exe" /S ||
+        fail "$option: the second uninstall failed (exit code $?)"
     wait_until_gone "$desktop" "$dir" || fail "$option: the uninstall left the desktop shortcut"
 }
 

@@ -10,7 +10,7 @@ make_wine_workdir
 
 windows_dir='C:\Program Files\Vekkiro'
 dir=$(unix_path "$windows_dir")
-wine_run "$setup" /S /AllUsers || fail "the first install failed"
+wine_run "$setup" /S /AllUsers || fail "the first install failed (exit code $?)"
 
 wine_run "$windows_dir\\Vekkiro.exe" &
 pid=$!
@@ -34,7 +34,8 @@ wine_run "$windows_dir\\uninstall.exe" /S _?=$windows_dir || status=$?
 wine_run taskkill /im Vekkiro.exe >/dev/null || fail "taskkill found no Vekkiro"
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 wait_until 20 ended || fail "Vekkiro did not close when asked"
-wine_run "$setup" /S /AllUsers || fail "installing after the program ended failed"
-wine_run "$windows_dir\\uninstall.exe" /S || fail "uninstalling after the program ended failed"
+wine_run "$setup" /S /AllUsers || fail "installing after the program ended failed (exit code $?)"
+wine_run "$windows_dir\\uninstall.exe" /S ||
+    fail "uninstalling after the program ended failed (exit code $?)"
 wait_until_gone "$dir" || fail "the uninstall left $(cd "$dir" && find . -mindepth 1 | head -3)"
 echo "PASS: a running Vekkiro stops a silent install and uninstall (exit 3, nothing changed)"

@@ -32,13 +32,14 @@ installed_version() {
     entry_value "$entry" DisplayVersion
 }
 
-wine_run "$work/old-setup.exe" /S /AllUsers /DESKTOP || fail "the 0.90 install failed"
+wine_run "$work/old-setup.exe" /S /AllUsers /DESKTOP ||
+    fail "the 0.90 install failed (exit code $?)"
 [[ $(installed_version) == 0.90 ]] || fail "0.90 shows as $(installed_version)"
 [[ -f "$dir/old-only.txt" && -f "$desktop" ]] || fail "0.90 did not install what it has"
 echo "mine" >"$dir/notes.txt"
 
 for round in "over 0.90" "over itself"; do
-    wine_run "$setup" /S /AllUsers || fail "installing 1.00 $round failed"
+    wine_run "$setup" /S /AllUsers || fail "installing 1.00 $round failed (exit code $?)"
     [[ $(installed_version) == 1.00 ]] || fail "1.00 $round shows as $(installed_version)"
     [[ -f "$dir/Vekkiro.exe" && -f "$dir/uninstall.exe" ]] || fail "1.00 $round: not installed"
     [[ ! -e "$dir/old-only.txt" ]] || fail "1.00 $round: the file only 0.90 had is still there"
@@ -54,7 +55,7 @@ wine_run "$work/old-setup.exe" /S /AllUsers || status=$?
 ((status == 4)) || fail "installing 0.90 over 1.00 silently gave exit code $status, not 4"
 [[ $(state_of "$dir") == "$before" ]] || fail "the refused downgrade changed the install"
 
-wine_run 'C:\Program Files\Vekkiro\uninstall.exe' /S || fail "the uninstall failed"
+wine_run 'C:\Program Files\Vekkiro\uninstall.exe' /S || fail "the uninstall failed (exit code $?)"
 wait_until_gone "$dir/Vekkiro.exe" "$desktop" || fail "the uninstall left the program"
 left=$(cd "$dir" && find . -mindepth 1 -print)
 [[ "$left" == ./notes.txt ]] || fail "after uninstalling, the program folder holds: $left"
