@@ -1,13 +1,14 @@
 # Unicode's Unihan database, from which the build makes the suggestion list's pinyin and
 # traditional-character tables, and the notice its licence asks to ship with them.
-#   VEKKIRO_UNIHAN_READINGS, VEKKIRO_UNIHAN_VARIANTS  the data files (plain or .bz2)
+#   VEKKIRO_UNIHAN_READINGS, VEKKIRO_UNIHAN_VARIANTS,
+#   VEKKIRO_UNIHAN_IRGSOURCES                        the data files (plain or .bz2)
 #   VEKKIRO_UNICODE_NOTICE                            the notice, written into the build folder
 # Where they are: VEKKIRO_UNIHAN_DIR and VEKKIRO_UNICODE_COPYRIGHT_FILE (cmake/Platform.cmake).
 
 set(missing_unicode_data "install Debian's unicode-data package (scripts/install-deps.sh does), "
                          "or name the files with -DVEKKIRO_UNIHAN_DIR and "
                          "-DVEKKIRO_UNICODE_COPYRIGHT_FILE.")
-foreach(part Readings Variants)
+foreach(part Readings Variants IRGSources)
     string(TOUPPER ${part} var)
     set(VEKKIRO_UNIHAN_${var} "")
     foreach(candidate Unihan_${part}.txt.bz2 Unihan_${part}.txt)
@@ -17,7 +18,7 @@ foreach(part Readings Variants)
     endforeach()
     if(NOT VEKKIRO_UNIHAN_${var})
         message(FATAL_ERROR "Unihan_${part}.txt (or .txt.bz2) is not in ${VEKKIRO_UNIHAN_DIR}: "
-                            "the suggestion list's pinyin and traditional characters are made "
+                            "the suggestion list's pinyin, traditional characters and radicals are made "
                             "from it. " ${missing_unicode_data})
     endif()
 endforeach()

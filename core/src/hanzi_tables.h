@@ -18,6 +18,10 @@ struct CharacterReadings {
 /// In nameUnitReadings: a unit with no reading of its own (an ASCII letter or digit).
 inline constexpr std::uint16_t noReadings = 0xFFFF;
 
+/// The first code of `HanziTables::radicals`; its last is U+9FFF, the last of the common
+/// ideographs.
+inline constexpr char32_t firstRadicalCharacter = 0x3400;
+
 /// The tables tools/unihan_tables writes from Unicode's Unihan database at build time.
 struct HanziTables {
     /// Every toneless syllable a catalogue character reads as, sorted.
@@ -34,6 +38,9 @@ struct HanziTables {
     /// For every unit of every name in catalogue order: its row of characterReadings, or
     /// noReadings.
     std::span<const std::uint16_t> nameUnitReadings;
+    /// The radical of each character by code from firstRadicalCharacter on, by its number among
+    /// the 214 Kangxi radicals; 0 for a code that has none.
+    std::span<const std::uint8_t> radicals;
 };
 
 extern const HanziTables hanziTables;

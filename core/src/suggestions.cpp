@@ -31,7 +31,8 @@ std::size_t suggestionTableBytes() noexcept {
     std::size_t bytes =
         hanziTables.syllables.size_bytes() + hanziTables.readingSyllables.size_bytes() +
         hanziTables.characterReadings.size_bytes() + hanziTables.simplifications.size_bytes() +
-        hanziTables.nameUnitStart.size_bytes() + hanziTables.nameUnitReadings.size_bytes();
+        hanziTables.nameUnitStart.size_bytes() + hanziTables.nameUnitReadings.size_bytes() +
+        hanziTables.radicals.size_bytes();
     for (const std::string_view syllable : hanziTables.syllables)
         bytes += syllable.size() + 1;
     bytes += otherWords().size_bytes();

@@ -212,10 +212,32 @@ INSTANTIATE_TEST_SUITE_P(
                     Meant{"state_with_de", u"摔碎的碗", u"碎碗", 0},
                     Meant{"the_noun_at_the_end", u"一双破旧的红色拖鞋", u"塑料拖鞋", 0},
                     Meant{"head_of_a_compound", u"纽扣电池", u"电池", 0},
-                    Meant{"mistyped_noun", u"喝完的可乐罐", u"可乐瓶", 0},
+                    Meant{"mistyped_noun", u"吃剩的快餐盆", u"快餐盒", 0},
                     Meant{"plural", u"旧玩具们", u"旧玩具", 0},
                     Meant{"grammar_words_left_out", u"一张擦过鼻涕的纸", u"擦过的鼻涕纸巾", 1},
                     Meant{"particle_between", u"过期的药", u"过期药品", 0}));
+
+// A question around the thing, or a request: read for the thing ("外卖塑料" starts two names).
+INSTANTIATE_TEST_SUITE_P(
+    Questions, OffersTheNameMeant,
+    testing::Values(Meant{"how_to_throw_away", u"外卖塑料怎么扔", u"外卖塑料袋", 0},
+                    Meant{"which_bin_with_a_request", u"请问电池属于什么垃圾", u"电池", 0},
+                    Meant{"a_name_ending_in_a_bins_word", u"饼干是什么垃圾", u"饼干", 0},
+                    Meant{"either_bin", u"剩饭是湿垃圾还是干垃圾", u"剩饭", 0},
+                    Meant{"a_description_asked_about", u"用过的纸巾扔哪里", u"纸巾", 0},
+                    Meant{"a_wish", u"我想扔旧玩具", u"旧玩具", 0}));
+
+// Where nothing nearer is surely of its kind, the names that end as the thing does, those that
+// share more of it first; the 子 that names leave off.
+INSTANTIATE_TEST_SUITE_P(SharedHeads, OffersTheNameMeant,
+                         testing::Values(Meant{"what_it_held", u"红酒瓶子", u"玻璃瓶", 3},
+                                         Meant{"a_name_held_before_the_head", u"饼干盒子", u"纸盒",
+                                               4},
+                                         Meant{"sharing_the_start", u"塑科袋", u"塑料袋", 0},
+                                         Meant{"sharing_more", u"酸奶盒子", u"牛奶盒", 0},
+                                         Meant{"a_can", u"喝完的可乐罐", u"易拉罐", 3},
+                                         Meant{"the_head_further_in", u"玩具手枪", u"旧玩具", 0},
+                                         Meant{"without_its_zi", u"咖啡杯子", u"纸咖啡杯", 2}));
 
 // Characters with the letters an input method has not turned into characters yet, numerals
 // either way.
@@ -243,7 +265,24 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(SlipsOfShape, OffersTheNameMeant,
                          testing::Values(Meant{"last_character", u"快餐盆", u"快餐盒", 0},
                                          Meant{"middle_character", u"玻瑞瓶", u"玻璃瓶", 0},
-                                         Meant{"in_a_longer_name", u"过期药晶", u"过期药品", 0}));
+                                         Meant{"in_a_longer_name", u"过期药吕", u"过期药品", 0}));
+
+// A character that does not look like the name's is no slip: the text names something else.
+// And a slip never leads to another bin than every nearer name does: 香液瓶 in 电蚊香液瓶 looks
+// like 香水瓶, but a perfume bottle is no mosquito-repellent bottle.
+TEST(SuggestItems, SlipsLookAlikeAndKeepToTheNearerNamesBin) {
+    const std::vector<std::pair<std::u16string, std::u16string>> notOffered{
+        {u"橘子肉", u"橘子皮"},
+        {u"西瓜片", u"西瓜皮"},
+        {u"香水瓶", u"电蚊香液瓶"},
+        {u"腐猫砂", u"硅胶猫砂"},
+    };
+    for (const auto& [text, name] : notOffered) {
+        const std::vector<std::string> names = namesOf(suggestItems(text, listRows));
+        EXPECT_EQ(std::count(names.begin(), names.end(), utf8(name)), 0)
+            << utf8(text) << ": " << testing::PrintToString(names);
+    }
+}
 
 // A word for a family of items: the names it covers, as far as the names and the dictionary
 // tell.
@@ -316,6 +355,13 @@ TEST(SuggestEnglish, AfterThePinyinOfATextThatIsBoth) {
     EXPECT_TRUE(std::all_of(english, found.end(),
                             [](const auto& suggestion) { return !suggestion.english[0].empty(); }));
     EXPECT_EQ(english->english[0], "pen");
+}
+
+TEST(SuggestItems, NothingForChineseThatNamesNoItem) {
+    for (const std::u16string text :
+         {u"今天天气怎么样", u"你好", u"谢谢", u"我在上班", u"吃饭了吗", u"没问题", u"明天下雨",
+          u"工作好累", u"你叫什么名字", u"这个怎么扔", u"我要扔垃圾", u"是什么垃圾"})
+        EXPECT_EQ(suggestItems(text, listRows).size(), 0U) << utf8(text);
 }
 
 TEST(SuggestEnglish, NothingForWhatNamesNoItem) {

@@ -26,7 +26,9 @@ namespace vekkiro {
 ///    ("摔碎的碗" offers 碎碗);
 ///  - by sound: the text in the name where characters that differ read the same ("牙高" offers
 ///    牙膏), with at least one character the same;
-///  - by shape: with one character of three or more wrong ("快餐盆" offers 快餐盒);
+///  - by shape: with one character of three or more wrong, one that shares its radical with
+///    the name's ("快餐盆" offers 快餐盒); such a slip is left out where it leads to another
+///    bin than every nearer name does;
 ///  - through other words: the text is another word for it ("冰激凌" offers 冰淇淋), or holds
 ///    one put for the catalogue's ("洋芋皮" offers 土豆皮);
 ///  - through English for it or for its parts, as `suggest` tells;
@@ -34,7 +36,13 @@ namespace vekkiro {
 ///    syllable perhaps unfinished ("kuaican" offers 快餐盒), a character of several readings in
 ///    any, characters typed between the syllables their own ("kuai餐盒" offers 快餐盒); or its
 ///    start as an input method that forgives z/zh, n/l, an/ang and the like reads it ("zijin"
-///    offers 纸巾); or its start in initials or syllables cut short ("kch" offers 快餐盒).
+///    offers 纸巾); or its start in initials or syllables cut short ("kch" offers 快餐盒);
+///  - by what the text means to name: what a question or request asks about ("外卖塑料怎么扔"
+///    offers 外卖塑料袋), or the thing without a 子 that names leave off ("咖啡杯子" offers
+///    纸咖啡杯);
+///  - by kind, where no nearer name ends as the thing named does: the names that end with its
+///    head ("红酒瓶子" offers 玻璃瓶 among the other bottles), those that hold more of the rest
+///    of it first.
 /// Chinese numerals and digits match each other (七号电池 offers 7号无汞电池).
 /// Within a kind, shorter names come first, except that of names the text holds, the longest
 /// comes first; then catalogue order. The sentinel entry is never offered. The same text always

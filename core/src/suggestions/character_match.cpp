@@ -1,6 +1,7 @@
 #include "character_match.h"
 
 #include <algorithm>
+#include <span>
 
 namespace vekkiro::suggestions {
 
@@ -45,6 +46,18 @@ bool holdsInOrder(const Whole& whole, const Part& part) noexcept {
         if (whole.compared(at) == part.compared(i))
             ++i;
     return i == part.size();
+}
+
+// Whether two characters look alike enough to be taken one for the other: they share their
+// radical (盆 and 盒, 皿). Letters, digits and characters without a radical never do.
+bool looksAlike(char16_t a, char16_t b) noexcept {
+    const std::span<const std::uint8_t> radicals = detail::hanziTables.radicals;
+    const auto radicalOf = [&](char16_t unit) -> std::uint8_t {
+        const std::size_t at = unit - detail::firstRadicalCharacter;
+        return unit >= detail::firstRadicalCharacter && at < radicals.size() ? radicals[at] : 0;
+    };
+    const std::uint8_t radical = radicalOf(a);
+    return radical != 0 && radical == radicalOf(b);
 }
 
 } // namespace
@@ -119,9 +132,14 @@ std::optional<Match> bySlip(const Name& name, const Characters& text) noexcept {
         return std::nullopt;
     for (std::size_t at = 0; at + text.size() <= name.size(); ++at) {
         std::size_t differ = 0;
-        for (std::size_t i = 0; i < text.size() && differ < 2; ++i)
-            differ += name.compared(at + i) != text.compared(i) ? 1U : 0U;
-        if (differ == 1)
+        bool alike = true;
+        for (std::size_t i = 0; i < text.size() && differ < 2; ++i) {
+            if (name.compared(at + i) != text.compared(i)) {
+                ++differ;
+                alike = looksAlike(name[at + i], text[i]);
+            }
+        }
+        if (differ == 1 && alike)
             return at == 0 && text.size() == name.size() ? Match::SlipEqual : Match::SlipContains;
     }
     return std::nullopt;

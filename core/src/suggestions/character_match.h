@@ -29,7 +29,8 @@ enum CharacterSearch : std::uint8_t {
 [[nodiscard]] std::optional<Match> bySound(const Name& name, const TypedText& text) noexcept;
 
 // One character of the text differs from the name's, or from a part of a name, where each has
-// three characters or more: a slip of the hand or the eye, not of the ear.
+// three characters or more, and the two look alike: a slip of the hand or the eye, not of the
+// ear.
 [[nodiscard]] std::optional<Match> bySlip(const Name& name, const Characters& text) noexcept;
 
 } // namespace vekkiro::suggestions

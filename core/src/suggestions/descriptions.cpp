@@ -65,4 +65,10 @@ std::u16string_view withoutGrammar(std::u16string_view text,
     return {units.data(), size};
 }
 
+std::u16string_view withoutNounSuffix(std::u16string_view thing) noexcept {
+    if (thing.size() >= 3 && (thing.back() == u'子' || thing.back() == u'儿'))
+        thing.remove_suffix(1);
+    return thing;
+}
+
 } // namespace vekkiro::suggestions

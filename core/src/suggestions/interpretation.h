@@ -18,6 +18,7 @@ enum class Interpretation : std::uint8_t {
     Noun,               // the noun of a description: by characters, or mistyped
     Described,          // the last words of a description's noun: by characters
     Said,               // a description without its grammar words: by characters
+    Meant,              // what a question asks about, its noun, a thing without 子: by characters
     OtherWord,          // another word in it put for the catalogue's: by characters
     OtherWordInText,    // as OtherWord, of a text longer than any name: only names it holds count
     English,            // the catalogue's words that English in it stands for: in the name
@@ -49,6 +50,7 @@ constexpr std::uint8_t searchesFor(Interpretation as) noexcept {
         return SearchNameInText;
     case Interpretation::Typed:
     case Interpretation::Said:
+    case Interpretation::Meant:
         break;
     }
     return SearchEverything;
@@ -77,6 +79,9 @@ constexpr Match countedAs(Match match, Interpretation as) noexcept {
     case Interpretation::Said:
         return counted(Match::DescribedEqual, Match::DescribedStartsWith, Match::DescribedContains,
                        Match::DescribedInOrder);
+    case Interpretation::Meant:
+        return counted(Match::MeantEqual, Match::MeantStartsWith, Match::MeantContains,
+                       Match::MeantInOrder);
     case Interpretation::English:
         return counted(Match::EnglishEqual, Match::EnglishStartsWith, Match::EnglishContains,
                        Match::EnglishContains);

@@ -26,7 +26,8 @@ enum class Match : std::uint8_t {
     SoundsEqual,
     SoundsStartsWith,
     SoundsContains,
-    // One character of three or more wrong, a slip of the hand or the eye (塑科袋 for 塑料袋).
+    // One character of three or more wrong, one that looks like the name's (it shares its
+    // radical): a slip of the hand or the eye (快餐盆 for 快餐盒).
     SlipEqual,
     SlipContains,
     OtherWordStartsWith,
@@ -50,12 +51,22 @@ enum class Match : std::uint8_t {
     EnglishAfterPinyinEqual,
     EnglishAfterPinyinStartsWith,
     EnglishAfterPinyinContains,
-    Last = EnglishAfterPinyinContains,
+    // What the text means to name, by its characters: what a question or request asks about
+    // ("外卖塑料怎么扔": 外卖塑料), its noun, or a thing without the 子 that names seldom keep
+    // (咖啡杯子: 咖啡杯).
+    MeantEqual,
+    MeantStartsWith,
+    MeantContains,
+    MeantInOrder,
+    // Nothing else matches, but the name ends with the head of the thing the text names: it is
+    // of the same kind (红酒瓶子, 玻璃瓶).
+    SharedHead,
+    Last = SharedHead,
 };
 
 constexpr bool isEnglish(Match match) noexcept {
     return (match >= Match::EnglishEqual && match <= Match::EnglishContains) ||
-           match >= Match::EnglishAfterPinyinEqual;
+           (match >= Match::EnglishAfterPinyinEqual && match <= Match::EnglishAfterPinyinContains);
 }
 
 // A match, and what orders it among matches of its kind.

@@ -31,6 +31,9 @@ public:
     [[nodiscard]] std::array<std::string_view, 3> englishOf(std::uint32_t rank) const noexcept;
 
 private:
+    std::size_t withoutSlipsToAnotherBin(std::size_t found) noexcept;
+    std::size_t withNamesOfTheThingsKind(std::size_t found) noexcept;
+
     TypedText m_text;
     TextInterpretations m_interpretations;
     std::array<std::uint32_t, ItemCatalogue::size> m_ranks;

@@ -1,6 +1,7 @@
 #include "text_interpretations.h"
 
 #include "descriptions.h"
+#include "questions.h"
 
 #include <vekkiro/dictionary.h>
 #include <vekkiro/item_catalogue.h>
@@ -30,6 +31,20 @@ TextInterpretations::TextInterpretations(std::u16string_view raw, const TypedTex
     addOtherWords(typed.view());
     if (!noun.empty())
         addOtherWords(noun);
+    // What the text means to name: what a question asks about, and that as a description; the
+    // thing without a 子 that names leave off.
+    const std::u16string_view asked = askedAbout(typed.view());
+    const std::u16string_view askedNoun = nounOf(asked);
+    if (!asked.empty())
+        add(asked, Interpretation::Meant);
+    if (!askedNoun.empty() && askedNoun != noun)
+        add(askedNoun, Interpretation::Meant);
+    m_thing = !askedNoun.empty() ? askedNoun
+              : !asked.empty()   ? asked
+              : !noun.empty()    ? noun
+                                 : typed.view();
+    if (const auto meant = withoutNounSuffix(m_thing); meant != m_thing)
+        add(meant, Interpretation::Meant);
 }
 
 void TextInterpretations::add(std::u16string_view text, Interpretation as) noexcept {

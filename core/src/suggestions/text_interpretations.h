@@ -15,10 +15,11 @@
 namespace vekkiro::suggestions {
 
 // At most this many readings of one text besides the English: its noun, the noun's last words,
-// and the texts with another word put for the catalogue's; of a text longer than any name, at
+// the texts with another word put for the catalogue's, and what a question asks about and its
+// noun; of a text longer than any name, at
 // most the second many of the last kind: such a text is seldom a guess at one name, and each
 // costs a look at every name.
-inline constexpr std::size_t mostOtherReadings = 12;
+inline constexpr std::size_t mostOtherReadings = 14;
 inline constexpr std::size_t mostOtherWordsInALongText = 4;
 
 class TextInterpretations {
@@ -29,6 +30,8 @@ public:
     [[nodiscard]] std::span<const InterpretedText> others() const noexcept {
         return {m_readings.data(), m_count};
     }
+    /// What the text names: the noun of a description, what a question asks about, or the text.
+    [[nodiscard]] std::u16string_view thing() const noexcept { return m_thing; }
     /// The English readings, by their numbers.
     [[nodiscard]] std::span<const InterpretedText> english() const noexcept {
         return m_english.all();
@@ -41,6 +44,7 @@ private:
     std::array<InterpretedText, mostOtherReadings> m_readings{};
     std::size_t m_count = 0;
     std::size_t m_inText = 0;
+    std::u16string_view m_thing;
     EnglishInterpretations m_english;
 };
 

@@ -1,0 +1,89 @@
+#include "questions.h"
+
+#include <array>
+#include <cstddef>
+
+namespace vekkiro::suggestions {
+
+namespace {
+
+// A word of asking, at the text's end or start, and whether it makes a question or a request on
+// its own: the others ("是", "垃圾", "放") only join a question, so that "有害垃圾" or "干电池"
+// keep their last character.
+struct AskingWord {
+    std::u16string_view word;
+    bool asks;
+};
+
+// The words a question puts after its thing, a longer one before a word that ends it. A bin's
+// name is one word ("干垃圾"): a name may end with 干 (饼干).
+constexpr std::array questionEnds{
+    AskingWord{u"什么", true},    AskingWord{u"啥", true},       AskingWord{u"哪一类", true},
+    AskingWord{u"哪类", true},    AskingWord{u"哪种", true},     AskingWord{u"哪个", true},
+    AskingWord{u"哪里", true},    AskingWord{u"哪儿", true},     AskingWord{u"哪", true},
+    AskingWord{u"怎么样", true},  AskingWord{u"怎么", true},     AskingWord{u"怎样", true},
+    AskingWord{u"如何", true},    AskingWord{u"咋", true},       AskingWord{u"吗", true},
+    AskingWord{u"呢", true},      AskingWord{u"是不是", true},   AskingWord{u"还是", true},
+    AskingWord{u"能不能", true},  AskingWord{u"可不可以", true}, AskingWord{u"呀", false},
+    AskingWord{u"啊", false},     AskingWord{u"吧", false},      AskingWord{u"嘛", false},
+    AskingWord{u"干垃圾", false}, AskingWord{u"湿垃圾", false},  AskingWord{u"垃圾桶", false},
+    AskingWord{u"垃圾箱", false}, AskingWord{u"垃圾", false},    AskingWord{u"可回收物", false},
+    AskingWord{u"可回收", false}, AskingWord{u"回收", false},    AskingWord{u"厨余", false},
+    AskingWord{u"其他", false},   AskingWord{u"其它", false},    AskingWord{u"有害", false},
+    AskingWord{u"桶里", false},   AskingWord{u"桶", false},      AskingWord{u"分类", false},
+    AskingWord{u"处理", false},   AskingWord{u"扔掉", false},    AskingWord{u"扔", false},
+    AskingWord{u"丢掉", false},   AskingWord{u"丢", false},      AskingWord{u"投放", false},
+    AskingWord{u"放", false},     AskingWord{u"属于", false},    AskingWord{u"算", false},
+    AskingWord{u"归", false},     AskingWord{u"应该", false},    AskingWord{u"该", false},
+    AskingWord{u"要", false},     AskingWord{u"能", false},      AskingWord{u"可以", false},
+    AskingWord{u"是", false},     AskingWord{u"进", false},      AskingWord{u"到", false},
+    AskingWord{u"在", false},     AskingWord{u"一下", false},
+};
+
+// The words a request or question puts before its thing.
+constexpr std::array questionStarts{
+    AskingWord{u"请问一下", true}, AskingWord{u"请问", true},   AskingWord{u"问一下", true},
+    AskingWord{u"我想扔", true},   AskingWord{u"我要扔", true}, AskingWord{u"想扔", true},
+    AskingWord{u"要扔", true},     AskingWord{u"怎么扔", true}, AskingWord{u"怎么处理", true},
+    AskingWord{u"如何处理", true}, AskingWord{u"扔掉", true},   AskingWord{u"扔", true},
+    AskingWord{u"丢掉", true},     AskingWord{u"丢", true},     AskingWord{u"请", false},
+    AskingWord{u"我们", false},    AskingWord{u"我", false},    AskingWord{u"想", false},
+    AskingWord{u"要", false},      AskingWord{u"把", false},    AskingWord{u"这个", false},
+    AskingWord{u"那个", false},    AskingWord{u"这种", false},  AskingWord{u"那种", false},
+};
+
+// Takes asking words off the end of `text` while one is there (off its start with `fromStart`),
+// the first listed first, leaving two units at least: a thing of one character is too little
+// to look for (水桶 is no 水). Whether any of them asks.
+constexpr std::size_t shortestThing = 2;
+
+template <std::size_t count>
+bool takeOff(std::u16string_view& text, const std::array<AskingWord, count>& words,
+             bool fromStart) noexcept {
+    bool asks = false;
+    for (bool found = true; found;) {
+        found = false;
+        for (const AskingWord& asking : words) {
+            if (text.size() < asking.word.size() + shortestThing)
+                continue;
+            if (fromStart ? text.starts_with(asking.word) : text.ends_with(asking.word)) {
+                fromStart ? text.remove_prefix(asking.word.size())
+                          : text.remove_suffix(asking.word.size());
+                asks = asks || asking.asks;
+                found = true;
+                break;
+            }
+        }
+    }
+    return asks;
+}
+
+} // namespace
+
+std::u16string_view askedAbout(std::u16string_view text) noexcept {
+    const bool askedAtEnd = takeOff(text, questionEnds, false);
+    const bool askedAtStart = takeOff(text, questionStarts, true);
+    return askedAtEnd || askedAtStart ? text : std::u16string_view();
+}
+
+} // namespace vekkiro::suggestions

@@ -1,0 +1,80 @@
+#include "shared_heads.h"
+
+namespace vekkiro::suggestions {
+
+namespace {
+
+// How many names end with the head, counted up to `enough`.
+std::size_t namesEndingWith(const Characters& thing, Head head, std::size_t enough) noexcept {
+    std::size_t count = 0;
+    for (const std::uint16_t position :
+         NameIndex::get().holding(thing.compared(head.at + head.size - 1))) {
+        if (endsWith(Name(position), thing, head) && ++count == enough)
+            break;
+    }
+    return count;
+}
+
+bool isCharacter(char16_t unit) noexcept {
+    return unit >= 0x3400;
+}
+
+// Where the thing ends but for a 子 or 儿 after a character, which says nothing of its kind:
+// 瓶子 is a 瓶, but 筷子 are 筷子.
+std::size_t endOfHead(const Characters& thing) noexcept {
+    const std::size_t size = thing.size();
+    return size >= 2 && (thing[size - 1] == u'子' || thing[size - 1] == u'儿') ? size - 1 : size;
+}
+
+} // namespace
+
+bool endsWith(const Name& name, const Characters& thing, Head head) noexcept {
+    if (head.size == 0 || head.size > name.size())
+        return false;
+    const std::size_t start = name.size() - head.size;
+    for (std::size_t i = 0; i < head.size; ++i)
+        if (name.compared(start + i) != thing.compared(head.at + i))
+            return false;
+    return true;
+}
+
+std::size_t lackedBeforeHead(const Name& name, const Characters& thing, Head head) noexcept {
+    std::size_t lacked = 0;
+    for (std::size_t at = 0; at < head.at; ++at) {
+        bool held = false;
+        for (std::size_t i = 0; i + head.size < name.size() && !held; ++i)
+            held = name.compared(i) == thing.compared(at);
+        lacked += held ? 0U : 1U;
+    }
+    return lacked;
+}
+
+bool endsAsTheThing(const Name& name, const Characters& thing) noexcept {
+    const std::size_t end = endOfHead(thing);
+    return end > 0 && endsWith(name, thing, Head{end - 1, 1});
+}
+
+Heads headsOf(const Characters& thing) noexcept {
+    const std::size_t size = thing.size();
+    for (std::size_t at = 0; at < size; ++at)
+        if (!isCharacter(thing[at]))
+            return {};
+    const std::size_t end = endOfHead(thing);
+    Heads heads;
+    for (const std::size_t last : {end, size}) {
+        if (last >= 2 && size > 2 && namesEndingWith(thing, Head{last - 2, 2}, 1) == 1) {
+            heads.longer = Head{last - 2, 2};
+            break;
+        }
+    }
+    if (end >= 1 && size > 1 && namesEndingWith(thing, Head{end - 1, 1}, 2) == 2)
+        heads.shorter = Head{end - 1, 1};
+    if (heads.longer.size > 0 || heads.shorter.size > 0 || end < 3)
+        return heads;
+    for (std::size_t at = end - 2; at-- > 0;)
+        if (namesEndingWith(thing, Head{at, 2}, 1) == 1)
+            return Heads{Head{at, 2}, Head{}};
+    return heads;
+}
+
+} // namespace vekkiro::suggestions

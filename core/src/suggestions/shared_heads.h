@@ -1,0 +1,60 @@
+#pragma once
+
+// The names of a text's kind. A thing the catalogue does not hold is often named by what it is
+// made of, holds or is for, then by a head the catalogue knows: 红酒瓶子 is a 瓶, as 塑料瓶 and
+// 玻璃瓶 are; 玩具手枪 a 玩具.
+
+#include "catalogue_names.h"
+#include "typed_text.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vekkiro::suggestions {
+
+// A head of a thing: its units from `at`, `size` of them. Empty when size is 0.
+struct Head {
+    std::size_t at = 0;
+    std::size_t size = 0;
+};
+
+// The heads of a thing that names end with: its last two characters if a name ends with them,
+// and its last character if two names or more do, a 子 or 儿 after them left out where no name
+// keeps it (瓶子 is a 瓶); when it ends
+// with neither, the last two characters further in that a name ends with (玩具手枪: 玩具). A
+// head is never the whole thing, which matches by itself.
+struct Heads {
+    Head longer;
+    Head shorter;
+};
+[[nodiscard]] Heads headsOf(const Characters& thing) noexcept;
+
+// Whether the name ends with the thing's last character, a 子 or 儿 after it left out: it is
+// surely of the thing's kind.
+[[nodiscard]] bool endsAsTheThing(const Name& name, const Characters& thing) noexcept;
+
+// Whether the name ends with the thing's head.
+[[nodiscard]] bool endsWith(const Name& name, const Characters& thing, Head head) noexcept;
+
+// How many of the thing's characters before its head the name lacks: of names of one head, the
+// one that holds more of the rest is nearer (塑科袋: 塑料袋 before 冰袋).
+[[nodiscard]] std::size_t lackedBeforeHead(const Name& name, const Characters& thing,
+                                           Head head) noexcept;
+
+// Each name that ends with one of the heads, once, by position, with the head it ends with.
+template <typename Each>
+void forEachNameOfTheHeads(const Characters& thing, const Heads& heads, Each each) {
+    const Head last = heads.shorter.size > 0 ? heads.shorter : heads.longer;
+    if (last.size == 0)
+        return;
+    for (const std::uint16_t position :
+         NameIndex::get().holding(thing.compared(last.at + last.size - 1))) {
+        const Name name(position);
+        if (endsWith(name, thing, heads.longer))
+            each(name, position, heads.longer);
+        else if (endsWith(name, thing, heads.shorter))
+            each(name, position, heads.shorter);
+    }
+}
+
+} // namespace vekkiro::suggestions
