@@ -70,6 +70,9 @@ BENCHMARK_CAPTURE(suggest, traditional_64, std::u16string(64, u'紙'));
 BENCHMARK_CAPTURE(suggest, description_with_other_words,
                   std::u16string(u"两根吃剩的冰棍和马铃薯皮和垃圾箱里的一张擦过鼻涕的卫生用纸"));
 BENCHMARK_CAPTURE(suggest, other_words_64, repeatedUpTo(u"冰棍", 64));
+BENCHMARK_CAPTURE(suggest, question, std::u16string(u"请问用过的外卖塑料属于什么垃圾"));
+BENCHMARK_CAPTURE(suggest, names_of_its_kind, std::u16string(u"红酒瓶子"));
+BENCHMARK_CAPTURE(suggest, slip_of_shape, std::u16string(u"过期药吕"));
 BENCHMARK_CAPTURE(suggest, mixed_script, std::u16string(u"一次xing塑料dai"));
 BENCHMARK_CAPTURE(suggest, fuzzy_pinyin, std::u16string(u"zhuangzhuangzhuangzhuang"));
 BENCHMARK_CAPTURE(suggest, tone_numbers_64, repeatedUpTo(u"shi4 ", 64));
