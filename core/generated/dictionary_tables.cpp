@@ -41,6 +41,8 @@ constexpr OtherWord otherWordTable[] = {
     {u"倭瓜", u"南瓜"}, // pumpkin
     {u"偷油婆", u"蟑螂"}, // cockroach
     {u"像章", u"徽章"}, // badge
+    {u"免洗杯", u"杯子"}, // disposable cup
+    {u"免洗筷", u"筷子"}, // disposable chopsticks
     {u"八带鱼", u"章鱼"}, // octopus
     {u"八爪鱼", u"章鱼"}, // octopus
     {u"养鱼缸", u"鱼缸"}, // aquarium
@@ -79,13 +81,16 @@ constexpr OtherWord otherWordTable[] = {
     {u"卵黄", u"蛋黄"}, // egg yolk
     {u"厕纸", u"卫生纸"}, // toilet paper
     {u"厕纸", u"草纸"}, // toilet paper
+    {u"原子笔", u"圆珠笔"}, // ballpoint pen
     {u"原谅色", u"绿色"}, // green
+    {u"去回票", u"车票"}, // round trip ticket
     {u"发丝", u"头发"}, // hair (on the head)
     {u"发箍", u"发带"}, // headband
     {u"发钗", u"发夹"}, // hair clip
     {u"取灯儿", u"火柴"}, // match (for lighting fire)
     {u"口红胶", u"固体胶"}, // glue stick
     {u"口红胶", u"胶棒"}, // glue stick
+    {u"后照镜", u"镜子"}, // rearview mirror
     {u"吐绶鸡", u"火鸡"}, // turkey
     {u"向日葵", u"葵花"}, // sunflower
     {u"向阳花", u"向日葵"}, // sunflower
@@ -95,6 +100,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"呼吸管", u"吸管"}, // snorkel
     {u"咸水", u"盐水"}, // brine
     {u"唱碟", u"唱片"}, // LP
+    {u"四号电池", u"电池"}, // aaa battery
     {u"回单", u"收据"}, // receipt
     {u"回形针", u"曲别针"}, // paper clip
     {u"回执单", u"收据"}, // receipt
@@ -117,6 +123,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"墨镜", u"太阳镜"}, // sunglasses
     {u"壁纸", u"墙纸"}, // wallpaper
     {u"壁虱", u"臭虫"}, // bedbug
+    {u"士多啤梨", u"草莓"}, // strawberry
     {u"外加剂", u"添加剂"}, // additive
     {u"外太空", u"太空"}, // outer space
     {u"外层空间", u"太空"}, // outer space
@@ -168,6 +175,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"尿不湿", u"纸尿裤"}, // disposable diaper
     {u"尿布", u"尿片"}, // diaper
     {u"山芋", u"红薯"}, // sweet potato
+    {u"山药蛋", u"土豆"}, // potato
     {u"巴旦杏", u"巴旦木"}, // almond (loanword)
     {u"巴达木", u"巴旦木"}, // almond (loanword)
     {u"干酪", u"奶酪"}, // cheese
@@ -207,6 +215,8 @@ constexpr OtherWord otherWordTable[] = {
     {u"文蛤", u"蛤蜊"}, // clam
     {u"方便面", u"泡面"}, // instant noodles
     {u"早饭", u"早餐"}, // breakfast
+    {u"早鸟票", u"车票"}, // early bird ticket
+    {u"时空胶囊", u"胶囊"}, // time capsule
     {u"昆布", u"海带"}, // kelp
     {u"昆虫", u"虫子"}, // insect
     {u"明虾", u"虾"}, // prawn
@@ -217,10 +227,12 @@ constexpr OtherWord otherWordTable[] = {
     {u"智慧齿", u"智齿"}, // wisdom tooth
     {u"智牙", u"智齿"}, // wisdom tooth
     {u"曲别针", u"回形针"}, // paper clip
+    {u"月亮杯", u"杯子"}, // menstrual cup
     {u"月经棉栓", u"卫生棉条"}, // tampon
     {u"月经棉栓", u"棉球"}, // tampon
     {u"木制", u"木质"}, // wooden
     {u"木菠萝", u"菠萝蜜"}, // jackfruit
+    {u"杏仁果", u"巴旦木"}, // almond
     {u"杏仁果", u"杏仁"}, // almond
     {u"条形码", u"条码"}, // barcode
     {u"杯具", u"杯子"}, // cup
@@ -241,6 +253,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"柚木", u"柚子"}, // oriental grapefruit
     {u"标牌", u"标签"}, // label
     {u"标记", u"记号"}, // mark
+    {u"栉瓜", u"西葫芦"}, // zucchini
     {u"树枝", u"枝干"}, // branch
     {u"树菠萝", u"菠萝蜜"}, // jackfruit
     {u"树身", u"树干"}, // tree trunk
@@ -270,6 +283,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"比萨", u"披萨"}, // pizza
     {u"气泡布", u"气泡膜"}, // bubble wrap
     {u"水彩画", u"水彩"}, // watercolor
+    {u"水果酒", u"葡萄酒"}, // fruit wine
     {u"水泡", u"气泡"}, // bubble
     {u"水玉", u"水晶"}, // crystal
     {u"水盆", u"盆子"}, // basin
@@ -293,11 +307,13 @@ constexpr OtherWord otherWordTable[] = {
     {u"洋碱", u"肥皂"}, // soap
     {u"洋芋", u"土豆"}, // potato
     {u"洋铁箔", u"锡箔"}, // tinfoil
+    {u"洋香瓜", u"哈密瓜"}, // cantaloupe
     {u"洗澡间", u"卫生间"}, // bathroom
     {u"浴球", u"沐浴球"}, // bath ball (containing aromas or salts)
     {u"浴球", u"浴花"}, // shower puff
     {u"浴花", u"沐浴球"}, // shower puff
     {u"海带", u"海藻"}, // kelp
+    {u"海椒", u"胡椒"}, // hot pepper
     {u"海椒", u"辣椒"}, // hot pepper
     {u"海榴", u"石榴"}, // pomegranate
     {u"海蛎", u"牡蛎"}, // oyster
@@ -308,6 +324,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"添加物", u"添加剂"}, // additive
     {u"游泳镜", u"泳镜"}, // swimming goggles
     {u"滑石粉", u"爽身粉"}, // talcum powder
+    {u"滑鼠垫", u"鼠标垫"}, // mouse pad
     {u"滤器", u"滤网"}, // filter
     {u"灰土", u"灰尘"}, // dust
     {u"灰尘", u"灰土"}, // dust
@@ -317,6 +334,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"炮仗", u"爆竹"}, // firecracker
     {u"炮竹", u"爆竹"}, // firecracker
     {u"炸土豆条", u"薯条"}, // french fries
+    {u"炸物", u"食物"}, // deep fried food
     {u"炸薯条", u"薯条"}, // french fries
     {u"烂泥", u"泥巴"}, // mud
     {u"烟头", u"烟蒂"}, // cigarette butt
@@ -338,6 +356,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"玉蜀黍", u"玉米"}, // corn
     {u"玩意", u"玩具"}, // plaything
     {u"玩物", u"玩具"}, // plaything
+    {u"环保筷", u"筷子"}, // reusable chopsticks
     {u"玳瑁壳", u"乌龟壳"}, // tortoise shell
     {u"瑰宝", u"珍宝"}, // a treasure
     {u"瓢羹", u"调羹"}, // spoon
@@ -362,6 +381,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"番薯", u"红薯"}, // sweet potato
     {u"疮口", u"创口"}, // wound
     {u"痘疱", u"痘痘"}, // pimple
+    {u"登机证", u"登机牌"}, // boarding pass
     {u"白兰瓜", u"哈密瓜"}, // honeydew melon
     {u"白垩", u"粉笔"}, // chalk
     {u"白报纸", u"报纸"}, // newsprint
@@ -382,8 +402,11 @@ constexpr OtherWord otherWordTable[] = {
     {u"眼线液", u"眼线笔"}, // eyeliner (cosmetics)
     {u"眼线笔", u"眼线液"}, // eyeliner (cosmetics)
     {u"矫形牙套", u"牙套"}, // orthodontic brace
+    {u"矮瓜", u"茄子"}, // eggplant
     {u"石块", u"石头"}, // stone
     {u"石粉", u"爽身粉"}, // talcum powder
+    {u"矽橡胶", u"橡胶"}, // silicone rubber
+    {u"矽胶", u"凝胶"}, // silica gel
     {u"砚瓦", u"砚台"}, // ink slab
     {u"砚田", u"砚台"}, // ink stone
     {u"砚石", u"砚台"}, // ink slab
@@ -419,6 +442,9 @@ constexpr OtherWord otherWordTable[] = {
     {u"糨糊", u"浆糊"}, // Taiwan pr. [jiang4 hu2]
     {u"糯稻", u"糯米"}, // glutinous rice
     {u"糯米糕", u"糯米糍"}, // glutinous rice cake
+    {u"红苕", u"山芋"}, // sweet potato
+    {u"红苕", u"番薯"}, // sweet potato
+    {u"红苕", u"红薯"}, // sweet potato
     {u"红萝卜", u"胡萝卜"}, // carrot
     {u"红薯", u"山芋"}, // sweet potato
     {u"红薯", u"番薯"}, // sweet potato
@@ -470,6 +496,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"芋艿", u"芋头"}, // taro
     {u"芝士", u"奶酪"}, // cheese
     {u"花卉", u"花草"}, // flowers and plants
+    {u"花式游泳", u"游泳"}, // synchronized swimming
     {u"花朵", u"鲜花"}, // flower
     {u"花炮", u"爆竹"}, // firecracker
     {u"花蛤", u"文蛤"}, // bivalve mollusk, many spp.
@@ -525,6 +552,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"蟹粉", u"蟹肉"}, // crab meat
     {u"蠕虫", u"虫子"}, // worm
     {u"行动电源", u"充电宝"}, // power bank
+    {u"行动电话", u"手机"}, // mobile phone
     {u"衣扣", u"扣子"}, // button
     {u"衣扣", u"纽扣"}, // button
     {u"衣着", u"衣服"}, // clothes
@@ -617,6 +645,7 @@ constexpr OtherWord otherWordTable[] = {
     {u"马铃薯", u"土豆"}, // potato
     {u"马铃薯泥", u"土豆泥"}, // mashed potato
     {u"高寿", u"长寿"}, // longevity
+    {u"高接梨", u"梨"}, // high grafted pear
     {u"髯须", u"胡须"}, // beard
     {u"魔术方块", u"魔方"}, // Rubik's cube
     {u"鲁毕克方块", u"魔方"}, // magic cube

@@ -1,6 +1,7 @@
 // The writer of the dictionary tables, over lines as CC-CEDICT and jieba's word list have
 // them for a handful of words: the links it must make, and the wrong ones it must leave out.
 #include "english_glosses.h"
+#include "english_pivot.h"
 #include "other_words.h"
 #include "segmenter.h"
 #include "sources.h"
@@ -159,6 +160,48 @@ TEST(EnglishGlosses, AreTheGlossesOfNamesTheirPartsAndTheirEndings) {
             << line << " in " << testing::PrintToString(found);
     for (const std::string& line : found)
         EXPECT_EQ(line.find("→核"), std::string::npos) << line;
+}
+
+// Words found through English: regional words whose gloss is a name's English or ends with a
+// catalogue word's, and the homonyms that must not be linked.
+const QByteArray pivotDictionary = R"json(export default {"all":[
+["圓珠筆","圆珠笔","yuan2 zhu1 bi3","ballpoint pen",[],[]],
+["原子筆","原子笔","yuan2 zi3 bi3","(Tw, HK) ballpoint pen",[],[]],
+["筷子","筷子","kuai4 zi5","chopsticks",[],[]],
+["免洗筷","免洗筷","mian3 xi3 kuai4","(Tw) disposable chopsticks",[],[]],
+["番薯","番薯","fan1 shu3",["sweet potato","yam"],[],[]],
+["紅苕","红苕","hong2 shao2","(dialect) sweet potato or yam",[],[]],
+["扇子","扇子","shan4 zi5","fan",[],[]],
+["發燒友","发烧友","fa1 shao1 you3",["fan","enthusiast"],[],[]],
+["光驅","光驱","guang1 qu1","CD or DVD Drive",[],[]],
+["光碟","光碟","guang1 die2","CD",[],[]]
+],"variantLookup":[],"classifierLookup":[]})json";
+
+const QByteArray pivotWordList = R"(圆珠笔 100 n
+筷子 500 n
+番薯 100 n
+红苕 25 n
+扇子 100 n
+发烧友 50 n
+光碟 60 n
+)";
+
+TEST(OtherWordsThroughEnglish, LinkRegionalWordsAndNotHomonyms) {
+    const auto entries = vekkiro::tools::readDictionary(pivotDictionary);
+    const auto words = vekkiro::tools::readWordList(pivotWordList);
+    const std::vector<std::u16string_view> names = {u"圆珠笔", u"一次性筷子", u"番薯", u"扇子",
+                                                    u"光碟"};
+    const auto english = vekkiro::tools::findEnglishGlosses(entries, words, names);
+    const auto known = vekkiro::tools::findOtherWords(entries, words, names);
+    const std::vector<std::string> expected = {
+        "免洗筷→筷子 (disposable chopsticks)", // by its gloss's head, which it ends as
+        "原子笔→圆珠笔 (ballpoint pen)",       // the register left out
+        "红苕→番薯 (sweet potato)",            // the first of its alternatives
+        // Not: 发烧友→扇子 (an enthusiast too), 光驱→光碟 ("or" joins its words: a drive).
+    };
+    EXPECT_EQ(linksOf(vekkiro::tools::findOtherWordsThroughEnglish(entries, words, names, english,
+                                                                   known)),
+              expected);
 }
 
 } // namespace

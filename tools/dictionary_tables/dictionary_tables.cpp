@@ -10,6 +10,7 @@
 // The versions are named by the build (the lock file and the Debian package), which reads them
 // for the notices shipped with the program too.
 #include "english_glosses.h"
+#include "english_pivot.h"
 #include "other_words.h"
 #include "sources.h"
 
@@ -20,8 +21,10 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -115,8 +118,14 @@ int main(int argc, char* argv[]) {
         const auto& entries = vekkiro::ItemCatalogue::entries();
         // The sentinel, the last entry, names no item.
         const std::vector<std::u16string_view> names(entries.begin(), entries.end() - 1);
-        const std::vector<OtherWordLink> links = findOtherWords(dictionary, words, names);
+        std::vector<OtherWordLink> links = findOtherWords(dictionary, words, names);
         const std::vector<EnglishGloss> english = findEnglishGlosses(dictionary, words, names);
+        const std::vector<OtherWordLink> throughEnglish =
+            findOtherWordsThroughEnglish(dictionary, words, names, english, links);
+        links.insert(links.end(), throughEnglish.begin(), throughEnglish.end());
+        std::sort(links.begin(), links.end(), [](const OtherWordLink& a, const OtherWordLink& b) {
+            return std::tie(a.word, a.meaning) < std::tie(b.word, b.meaning);
+        });
 
         QFile file(QString::fromLocal8Bit(argv[5]));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -19,10 +19,9 @@ const QRegularExpression spaces(R"(\s+)");
 const QRegularExpression anyParenthesis(R"(\([^)]*\))");
 const QRegularExpression article(R"(^(a|an|the) )");
 
-// A gloss as English a person types: without parentheses (their content too, or only their
-// brackets where `keepInside`), in lower case, hyphens as spaces, without a leading article;
-// empty if it is more than three words or holds anything but letters.
-QString englishOf(QString gloss, bool keepInside = false) {
+} // namespace
+
+QString englishOf(QString gloss, bool keepInside) {
     if (keepInside)
         gloss.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
     else
@@ -39,7 +38,6 @@ QString englishOf(QString gloss, bool keepInside = false) {
     return parts.join(QLatin1Char(' '));
 }
 
-// The phrase as lookups compare it; empty if a word has no stem.
 QString stemsOf(const QString& english) {
     QStringList stems;
     for (const QString& word : english.split(QLatin1Char(' '))) {
@@ -51,8 +49,6 @@ QString stemsOf(const QString& english) {
     }
     return stems.join(QLatin1Char(' '));
 }
-
-} // namespace
 
 std::vector<EnglishGloss> findEnglishGlosses(std::span<const DictionaryEntry> dictionary,
                                              const WordList& words,

@@ -26,6 +26,15 @@ struct EnglishGloss {
     friend bool operator==(const EnglishGloss&, const EnglishGloss&) = default;
 };
 
+/// A gloss as English a person types: without parentheses (their content too, or only their
+/// brackets where `keepInside`), in lower case, hyphens as spaces, without a leading article;
+/// empty if it is more than three words or holds anything but letters.
+[[nodiscard]] QString englishOf(QString gloss, bool keepInside = false);
+
+/// An English phrase as lookups compare it, each word's EnglishStem apart by spaces; empty if a
+/// word has no stem.
+[[nodiscard]] QString stemsOf(const QString& english);
+
 /// The English for the names, their first and last words and the characters that end them,
 /// sorted by `stems`, then `meaning`. A word's English is the glosses of its first sense of at
 /// most three words; an ending character's, its own glosses of one or two words and what the

@@ -40,9 +40,8 @@ bool shareACharacter(const QString& one, const QString& other) {
     return std::any_of(one.begin(), one.end(), [&](QChar unit) { return other.contains(unit); });
 }
 
-// jieba's tags of words that never name a thing: adjectives, adverbs, descriptive words,
-// numerals, measure words, pronouns, prepositions, conjunctions, particles, interjections,
-// onomatopoeia, directions, idioms and set phrases.
+} // namespace
+
 bool namesNoThing(const QString& tag) {
     static const QStringList tags =
         QStringLiteral(
@@ -50,8 +49,6 @@ bool namesNoThing(const QString& tag) {
             .split(' ');
     return tags.contains(tag);
 }
-
-} // namespace
 
 std::vector<OtherWordLink> findOtherWords(std::span<const DictionaryEntry> dictionary,
                                           const WordList& words,

@@ -23,6 +23,11 @@ struct OtherWordLink {
     friend bool operator==(const OtherWordLink&, const OtherWordLink&) = default;
 };
 
+/// Whether jieba's tag is of words that never name a thing: adjectives, adverbs, descriptive
+/// words, numerals, measure words, pronouns, prepositions, conjunctions, particles,
+/// interjections, onomatopoeia, directions, idioms and set phrases.
+[[nodiscard]] bool namesNoThing(const QString& tag);
+
 /// The other words for the names, sorted by `word`, then `meaning`. Two words are linked when
 /// each one's first English gloss is among the other's first sense, and that sense is
 /// mostly shared: so a word is never linked through a minor or regional sense (土豆, a potato,
