@@ -48,9 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Suggestion{"pinyin_ranks_the_same_way", u"dianchi", 8, battery}));
 
 INSTANTIATE_TEST_SUITE_P(Folding, SuggestItems,
-                         testing::Values(Suggestion{"lower_case", u"ph试纸", 8, {1018}},
+                         testing::Values(Suggestion{"lower_case", u"ph试纸", 1, {1018}},
                                          Suggestion{"mixed_case", u"pH试", 8, {1018}},
-                                         Suggestion{"full_width_upper", u"ＰＨ试纸", 8, {1018}},
+                                         Suggestion{"full_width_upper", u"ＰＨ试纸", 1, {1018}},
                                          Suggestion{"full_width_lower", u"ｐｈ试", 8, {1018}},
                                          Suggestion{"full_width_digit", u"７号", 8, {705}},
                                          Suggestion{"traditional", u"電池", 8, battery}));
@@ -237,7 +237,9 @@ INSTANTIATE_TEST_SUITE_P(SharedHeads, OffersTheNameMeant,
                                          Meant{"sharing_more", u"酸奶盒子", u"牛奶盒", 0},
                                          Meant{"a_can", u"喝完的可乐罐", u"易拉罐", 3},
                                          Meant{"the_head_further_in", u"玩具手枪", u"旧玩具", 0},
-                                         Meant{"without_its_zi", u"咖啡杯子", u"纸咖啡杯", 2}));
+                                         Meant{"without_its_zi", u"咖啡杯子", u"纸咖啡杯", 2},
+                                         Meant{"a_size_before_it", u"A4纸", u"废纸", 0},
+                                         Meant{"a_brand_before_it", u"3M胶带", u"纸胶带", 0}));
 
 // Characters with the letters an input method has not turned into characters yet, numerals
 // either way.

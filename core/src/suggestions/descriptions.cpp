@@ -65,6 +65,16 @@ std::u16string_view withoutGrammar(std::u16string_view text,
     return {units.data(), size};
 }
 
+std::u16string_view withoutCode(std::u16string_view thing) noexcept {
+    const auto isCode = [](char16_t unit) {
+        return (unit >= u'0' && unit <= u'9') || (unit >= u'a' && unit <= u'z');
+    };
+    std::size_t code = 0;
+    while (code < thing.size() && isCode(thing[code]))
+        ++code;
+    return code > 0 && code < thing.size() && !isCode(thing[code]) ? thing.substr(code) : thing;
+}
+
 std::u16string_view withoutNounSuffix(std::u16string_view thing) noexcept {
     if (thing.size() >= 3 && (thing.back() == u'子' || thing.back() == u'儿'))
         thing.remove_suffix(1);

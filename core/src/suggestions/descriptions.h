@@ -24,4 +24,8 @@ withoutGrammar(std::u16string_view text,
 // two characters at least are left; the thing as it is otherwise.
 [[nodiscard]] std::u16string_view withoutNounSuffix(std::u16string_view thing) noexcept;
 
+// A thing without the letters and digits before it that name its size, model, brand or medium
+// (A4纸, USB线, 3M胶带: 胶带), where a character follows them; the thing as it is otherwise.
+[[nodiscard]] std::u16string_view withoutCode(std::u16string_view thing) noexcept;
+
 } // namespace vekkiro::suggestions

@@ -18,7 +18,8 @@ enum class Interpretation : std::uint8_t {
     Noun,               // the noun of a description: by characters, or mistyped
     Described,          // the last words of a description's noun: by characters
     Said,               // a description without its grammar words: by characters
-    Meant,              // what a question asks about, its noun, a thing without 子: by characters
+    Meant,              // what a question asks about, its noun, the thing without a model's
+                        // letters or a 子: by characters
     OtherWord,          // another word in it put for the catalogue's: by characters
     OtherWordInText,    // as OtherWord, of a text longer than any name: only names it holds count
     English,            // the catalogue's words that English in it stands for: in the name

@@ -4,8 +4,16 @@ namespace vekkiro::suggestions {
 
 namespace {
 
-// How many names end with the head, counted up to `enough`.
+bool isCharacter(char16_t unit) noexcept {
+    return unit >= 0x3400;
+}
+
+// How many names end with the head, counted up to `enough`. A head is of characters: letters and
+// digits before it say which one (A4纸, USB线), as a material or a use does.
 std::size_t namesEndingWith(const Characters& thing, Head head, std::size_t enough) noexcept {
+    for (std::size_t at = head.at; at < head.at + head.size; ++at)
+        if (!isCharacter(thing[at]))
+            return 0;
     std::size_t count = 0;
     for (const std::uint16_t position :
          NameIndex::get().holding(thing.compared(head.at + head.size - 1))) {
@@ -13,10 +21,6 @@ std::size_t namesEndingWith(const Characters& thing, Head head, std::size_t enou
             break;
     }
     return count;
-}
-
-bool isCharacter(char16_t unit) noexcept {
-    return unit >= 0x3400;
 }
 
 // Where the thing ends but for a 子 or 儿 after a character, which says nothing of its kind:
@@ -56,9 +60,6 @@ bool endsAsTheThing(const Name& name, const Characters& thing) noexcept {
 
 Heads headsOf(const Characters& thing) noexcept {
     const std::size_t size = thing.size();
-    for (std::size_t at = 0; at < size; ++at)
-        if (!isCharacter(thing[at]))
-            return {};
     const std::size_t end = endOfHead(thing);
     Heads heads;
     for (const std::size_t last : {end, size}) {

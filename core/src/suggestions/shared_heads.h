@@ -22,7 +22,8 @@ struct Head {
 // and its last character if two names or more do, a 子 or 儿 after them left out where no name
 // keeps it (瓶子 is a 瓶); when it ends
 // with neither, the last two characters further in that a name ends with (玩具手枪: 玩具). A
-// head is never the whole thing, which matches by itself.
+// head is never the whole thing, which matches by itself, and holds no letter or digit: those
+// name a size, a model or a medium (A4纸 is a 纸).
 struct Heads {
     Head longer;
     Head shorter;

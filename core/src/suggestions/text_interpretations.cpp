@@ -32,7 +32,7 @@ TextInterpretations::TextInterpretations(std::u16string_view raw, const TypedTex
     if (!noun.empty())
         addOtherWords(noun);
     // What the text means to name: what a question asks about, and that as a description; the
-    // thing without a 子 that names leave off.
+    // thing without the letters of a model before it, or a 子 that names leave off.
     const std::u16string_view asked = askedAbout(typed.view());
     const std::u16string_view askedNoun = nounOf(asked);
     if (!asked.empty())
@@ -43,7 +43,10 @@ TextInterpretations::TextInterpretations(std::u16string_view raw, const TypedTex
               : !asked.empty()   ? asked
               : !noun.empty()    ? noun
                                  : typed.view();
-    if (const auto meant = withoutNounSuffix(m_thing); meant != m_thing)
+    const std::u16string_view named = withoutCode(m_thing);
+    if (named != m_thing && named.size() >= 2)
+        add(named, Interpretation::Meant);
+    if (const auto meant = withoutNounSuffix(named); meant != named)
         add(meant, Interpretation::Meant);
 }
 
