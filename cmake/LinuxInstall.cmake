@@ -50,13 +50,14 @@ function(vekkiro_install_linux_program target)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${VEKKIRO_APP_ID}.svg)
 
-    # The program's licence, then the notices of the Unicode data and the dictionary its tables
-    # are made from.
+    # The program's licence, then the notices of the Unicode data, the dictionary and WordNet,
+    # which its tables are made from.
     file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
     file(READ ${VEKKIRO_UNICODE_NOTICE} unicode_notice)
     file(READ ${VEKKIRO_CC_CEDICT_NOTICE} cedict_notice)
+    file(READ ${VEKKIRO_WORDNET_NOTICE} wordnet_notice)
     file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
-         "${license}\n${unicode_notice}\n${cedict_notice}")
+         "${license}\n${unicode_notice}\n${cedict_notice}\n${wordnet_notice}")
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vekkiro)
 

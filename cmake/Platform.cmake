@@ -34,6 +34,8 @@ set(VEKKIRO_UNICODE_COPYRIGHT_FILE /usr/share/doc/unicode-data/copyright CACHE F
     "The licence of the Unicode data, as their package states it")
 set(VEKKIRO_JIEBA_DICT /usr/lib/python3/dist-packages/jieba/dict.txt CACHE FILEPATH
     "jieba's word list (Debian: python3-jieba)")
+set(VEKKIRO_WORDNET_DIR /usr/share/wordnet CACHE PATH
+    "Folder holding WordNet's index.noun, data.noun and noun.exc (Debian: wordnet-base)")
 set(VEKKIRO_COMMON_LICENSES_DIR /usr/share/common-licenses CACHE PATH
     "Folder holding the texts of common licences (LGPL-3, GPL-3), shipped with the Windows program")
 set(VEKKIRO_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH

@@ -59,7 +59,7 @@ function(vekkiro_deploy_windows_runtime target)
     install(FILES ${qt_translation} DESTINATION ${dir}/translations)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${dir} RENAME LICENSE.txt)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/licenses/Qt.txt ${VEKKIRO_UNICODE_NOTICE}
-                  ${VEKKIRO_CC_CEDICT_NOTICE}
+                  ${VEKKIRO_CC_CEDICT_NOTICE} ${VEKKIRO_WORDNET_NOTICE}
                   ${VEKKIRO_COMMON_LICENSES_DIR}/LGPL-3 ${VEKKIRO_COMMON_LICENSES_DIR}/GPL-3
             DESTINATION ${dir}/licenses)
 endfunction()

