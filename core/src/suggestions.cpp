@@ -42,6 +42,9 @@ std::size_t suggestionTableBytes() noexcept {
     for (const EnglishWord& english : englishWords())
         bytes += english.stems.size() + english.english.size() + 2 +
                  (english.meaning.size() + 1) * sizeof(char16_t);
+    bytes += englishWordsOfTheirOwn().size_bytes();
+    for (const std::string_view word : englishWordsOfTheirOwn())
+        bytes += word.size() + 1;
     return bytes;
 }
 

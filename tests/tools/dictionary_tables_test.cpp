@@ -268,4 +268,24 @@ TEST(EnglishThroughWordNet, AddsTheSenseMeantItsNamedKindsAndPlurals) {
     EXPECT_EQ(found, expected);
 }
 
+// Words of their own that a reader of typed English would put right: kept apart.
+TEST(EnglishThroughWordNet, KeepsWordsOfTheirOwnApartFromSlips) {
+    const std::vector<vekkiro::tools::EnglishGloss> english = {glossOf("pease", "豌豆"),
+                                                               glossOf("battery", "电池")};
+    const QStringList words = {"batter", "batteries", "hello", "lease", "pea", "pease", "please"};
+    const QStringList expected = {
+        "batter", // one letter short of battery
+        "lease",  // a key next to pease's p
+        "please", // one letter more than pease
+        // Not: batteries (battery's own plural), hello (no slip of either), pea (too short to
+        // be read as mistyped), pease (the dictionary's own).
+    };
+    EXPECT_EQ(vekkiro::tools::wordsOfTheirOwn(words, english), expected);
+    const std::vector<QByteArray> indexes = {indexNoun, "hello v 1 0 1 0 00000001\n"};
+    const QStringList indexed = vekkiro::tools::wordsOfIndexes(indexes);
+    for (const char* word : {"bottle", "garbage", "hello", "cd"})
+        EXPECT_TRUE(indexed.contains(QString::fromLatin1(word))) << word;
+    EXPECT_FALSE(indexed.contains("beer_bottle")) << "a word of two is no word";
+}
+
 } // namespace

@@ -51,9 +51,9 @@ QString cppString(const QString& text) {
 }
 
 void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
-                 const std::vector<EnglishGloss>& english, const QString& cedictVersion,
-                 const QString& cedictDate, const QString& jiebaVersion,
-                 const QString& wordnetVersion) {
+                 const std::vector<EnglishGloss>& english, const QStringList& ownWords,
+                 const QString& cedictVersion, const QString& cedictDate,
+                 const QString& jiebaVersion, const QString& wordnetVersion) {
     out << "// The dictionary's tables for the catalogue's names, their other words and English:\n"
            "// written by tools/dictionary_tables, never by hand. The test command writes them\n"
            "// again from their sources and fails on any difference.\n"
@@ -95,6 +95,16 @@ void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
         out << "    {\"" << word.stems << "\", \"" << word.english << "\", "
             << cppString(word.meaning) << ", " << (word.head ? "true" : "false") << "},\n";
     out << "};\n"
+           "\n"
+           "// Words of their own, one slip of the fingers from the English above.\n"
+           "constexpr std::string_view ownWordTable[] = {\n";
+    for (qsizetype at = 0; at < ownWords.size(); at += 8) {
+        out << "   ";
+        for (qsizetype word = at; word < std::min(at + 8, ownWords.size()); ++word)
+            out << " \"" << ownWords[word] << "\",";
+        out << '\n';
+    }
+    out << "};\n"
            "// clang-format on\n"
            "\n"
            "} // namespace\n"
@@ -105,6 +115,10 @@ void writeTables(QTextStream& out, const std::vector<OtherWordLink>& links,
            "\n"
            "std::span<const EnglishWord> englishWords() noexcept {\n"
            "    return englishWordTable;\n"
+           "}\n"
+           "\n"
+           "std::span<const std::string_view> englishWordsOfTheirOwn() noexcept {\n"
+           "    return ownWordTable;\n"
            "}\n"
            "\n"
            "} // namespace vekkiro\n";
@@ -139,6 +153,10 @@ int main(int argc, char* argv[]) {
         const std::vector<EnglishGloss> throughWordNet =
             findEnglishThroughWordNet(wordnet, names, english);
         english.insert(english.end(), throughWordNet.begin(), throughWordNet.end());
+        std::vector<QByteArray> indexes;
+        for (const char* part : {"noun", "verb", "adj", "adv"})
+            indexes.push_back(readFile(wordnetDir + "/index." + part));
+        const QStringList ownWords = wordsOfTheirOwn(wordsOfIndexes(indexes), english);
         std::stable_sort(english.begin(), english.end(),
                          [](const EnglishGloss& a, const EnglishGloss& b) {
                              return std::tie(a.stems, a.meaning) < std::tie(b.stems, b.meaning);
@@ -151,14 +169,14 @@ int main(int argc, char* argv[]) {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw std::runtime_error(std::string("cannot write ") + argv[7]);
         QTextStream out(&file);
-        writeTables(out, links, english, QString::fromLocal8Bit(argv[2]),
+        writeTables(out, links, english, ownWords, QString::fromLocal8Bit(argv[2]),
                     jsonField(cedict + "/data/status.json", "updated_at"),
                     QString::fromLocal8Bit(argv[4]), QString::fromLocal8Bit(argv[6]));
         out.flush();
         if (file.error() != QFileDevice::NoError)
             throw std::runtime_error(std::string("cannot write ") + argv[7]);
         std::cerr << "dictionary_tables: " << links.size() << " other words, " << english.size()
-                  << " English words\n";
+                  << " English words, " << ownWords.size() << " words of their own\n";
     } catch (const std::exception& error) {
         std::cerr << "dictionary_tables: " << error.what() << '\n';
         return 1;

@@ -1,5 +1,8 @@
 #include "wordnet.h"
 
+#include <vekkiro/english.h>
+#include <vekkiro/slips.h>
+
 #include <QSet>
 
 #include <algorithm>
@@ -185,6 +188,53 @@ std::vector<EnglishGloss> findEnglishThroughWordNet(const WordNet& wordnet,
     for (const auto& [stems, text, meaning, head] : found)
         added.push_back({stems, text, meaning, head});
     return added;
+}
+
+QStringList wordsOfIndexes(std::span<const QByteArray> indexes) {
+    QSet<QString> words;
+    for (const QByteArray& index : indexes)
+        for (const QByteArray& line : linesOf(index)) {
+            const QString word = QString::fromLatin1(line.left(line.indexOf(' ')));
+            if (!word.contains(QLatin1Char('_')) && !typedForm(word).isEmpty())
+                words.insert(word);
+        }
+    QStringList sorted = words.values();
+    sorted.sort();
+    return sorted;
+}
+
+QStringList wordsOfTheirOwn(const QStringList& words, std::span<const EnglishGloss> english) {
+    // The dictionary's English, word by word, as the list's reader of typed English has it.
+    QSet<QString> vocabulary;
+    QSet<QString> stems;
+    for (const EnglishGloss& gloss : english)
+        for (const QString& word : gloss.english.split(QLatin1Char(' '))) {
+            vocabulary.insert(word);
+            stems.insert(stemsOf(word));
+        }
+    QHash<qsizetype, QList<std::string>> byLength;
+    for (const QString& word : vocabulary)
+        byLength[word.size()].append(word.toStdString());
+    const auto isSlip = [&](const std::string& typed) {
+        if (typed.size() < shortestMistypedText)
+            return false;
+        const auto size = static_cast<qsizetype>(typed.size());
+        for (qsizetype length = size - 1; length <= size + 1; ++length)
+            for (const std::string& word : byLength.value(length))
+                if (isOneSlip(typed, word))
+                    return true;
+        return false;
+    };
+    QStringList own;
+    for (const QString& word : words) {
+        if (word.size() < qsizetype(shortestMistypedText) || vocabulary.contains(word) ||
+            stems.contains(stemsOf(word)))
+            continue;
+        const std::string typed = word.toStdString();
+        if (isSlip(typed) || (typed.ends_with('s') && isSlip(typed.substr(0, typed.size() - 1))))
+            own.append(word);
+    }
+    return own;
 }
 
 } // namespace vekkiro::tools

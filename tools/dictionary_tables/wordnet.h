@@ -46,4 +46,15 @@ struct WordNet {
 findEnglishThroughWordNet(const WordNet& wordnet, std::span<const std::u16string_view> names,
                           std::span<const EnglishGloss> english);
 
+/// The single words of WordNet's index files (index.noun, index.verb, index.adj, index.adv as
+/// read), lower-case letters only.
+[[nodiscard]] QStringList wordsOfIndexes(std::span<const QByteArray> indexes);
+
+/// Of `words`, those that a reader of typed English would take for a slip of the fingers from a
+/// word of `english` (vekkiro/slips.h), themselves or their singular, though they are words of
+/// their own ("please" for "pease", "lease"); at least shortestMistypedText letters long, not
+/// the dictionary's own, in the order of `words`. The list leaves them as typed.
+[[nodiscard]] QStringList wordsOfTheirOwn(const QStringList& words,
+                                          std::span<const EnglishGloss> english);
+
 } // namespace vekkiro::tools

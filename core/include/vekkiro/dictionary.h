@@ -41,6 +41,10 @@ struct EnglishWord {
 /// `stems` (byte order), then `meaning`.
 [[nodiscard]] std::span<const EnglishWord> englishWords() noexcept;
 
+/// Words of their own that are one slip of the fingers (vekkiro/slips.h) from a word of the
+/// dictionary's English ("please", not "pease"; "lease"), which are never put right: sorted.
+[[nodiscard]] std::span<const std::string_view> englishWordsOfTheirOwn() noexcept;
+
 /// What people may call a name in other words: each other word for the whole name, and the name
 /// with another word put for its first or last word (洋芋皮 for 土豆皮). In the table's order,
 /// each once.

@@ -40,6 +40,12 @@ namespace vekkiro {
 ///  - by what the text means to name: what a question or request asks about ("外卖塑料怎么扔"
 ///    offers 外卖塑料袋), or the thing without a 子 that names leave off ("咖啡杯子" offers
 ///    纸咖啡杯);
+///  - in a text of English and Chinese, the English put into Chinese ("milk盒" offers 牛奶盒,
+///    "纸 cup" 一次性纸杯);
+///  - with one slip of the fingers in a text of four letters or more (vekkiro/slips.h): its
+///    pinyin ("suliaopnig" offers 塑料瓶; a start from six letters, initials from five, and a
+///    start only where the text does not read as pinyin as it is), or an English word put right
+///    ("batery" offers 电池), never a word of its own ("please");
 ///  - by kind, where no nearer name ends as the thing named does: the names that end with its
 ///    head ("红酒瓶子" offers 玻璃瓶 among the other bottles), those that hold more of the rest
 ///    of it first.

@@ -1,20 +1,40 @@
 #include "english_interpretations.h"
 
-#include "english_text.h"
 #include "pinyin_spelling.h"
 
 #include <algorithm>
 
 namespace vekkiro::suggestions {
 
+namespace {
+
+// How many words a slip away from a typed one are tried in turn.
+constexpr std::size_t mostSlipCandidates = 3;
+
+} // namespace
+
 EnglishInterpretations::EnglishInterpretations(std::u16string_view raw,
                                                const TypedText& typed) noexcept {
     // English is letters only, whatever spaces or punctuation there are between them.
     if (!typed.spellable())
         return;
-    const EnglishText english(raw);
-    if (english.size() == 0)
+    // Where a word was not read, it may be mistyped: the text with its words put right is read
+    // too, after (banan peel: peel, then banana peel).
+    if (read(EnglishText(raw), typed, false))
         return;
+    // Each of several words a slip away, in turn (shel: shelf, then shell).
+    for (std::size_t nth = 0; nth < mostSlipCandidates; ++nth) {
+        const EnglishText putRight(raw, true, nth);
+        if (putRight.putRight() == 0)
+            return;
+        read(putRight, typed, true);
+    }
+}
+
+bool EnglishInterpretations::read(const EnglishText& english, const TypedText& typed,
+                                  bool mistyped) noexcept {
+    if (english.size() == 0)
+        return true;
     std::array<std::span<const EnglishWord>, mostEnglishPhrases> phrases{};
     std::size_t count = 0;
     // One word the dictionary has no item for is passed over (wine bottle: bottle, 瓶), and
@@ -25,28 +45,32 @@ EnglishInterpretations::EnglishInterpretations(std::u16string_view raw,
         for (; length > 0; --length)
             if (const auto entries = englishEntries(english, at, at + length); !entries.empty()) {
                 if (count == phrases.size())
-                    return;
+                    return true;
                 phrases[count++] = entries;
                 break;
             }
         if (length == 0) {
             if (at + 1 == english.size() || passedOver)
-                return;
+                return false;
             passedOver = true;
             length = 1;
         }
         at += length;
     }
     if (count == 0)
-        return;
-    const Interpretation as = passedOver             ? Interpretation::EnglishInPart
+        return false;
+    const Interpretation as = mistyped               ? Interpretation::EnglishMistyped
+                              : passedOver           ? Interpretation::EnglishInPart
                               : readsAsPinyin(typed) ? Interpretation::EnglishAfterPinyin
                                                      : Interpretation::English;
+    const std::size_t before = m_count;
     addEveryChoice({phrases.data(), count}, as);
     // Phrases that do not go together (face, 面, which only ends names, then mask, 口罩): the
     // last alone, the thing itself.
-    if (m_count == 0 && count > 1)
-        addEveryChoice({&phrases[count - 1], 1}, Interpretation::EnglishInPart);
+    if (m_count == before && count > 1)
+        addEveryChoice({&phrases[count - 1], 1},
+                       mistyped ? Interpretation::EnglishMistyped : Interpretation::EnglishInPart);
+    return !passedOver;
 }
 
 // Every way of putting the phrases' words together, in the phrases' order, each one a reading.

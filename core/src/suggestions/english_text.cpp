@@ -1,5 +1,6 @@
 #include "english_text.h"
 
+#include "english_typos.h"
 #include "units.h"
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 
 namespace vekkiro::suggestions {
 
-EnglishText::EnglishText(std::u16string_view typed) noexcept {
+EnglishText::EnglishText(std::u16string_view typed, bool putRight, std::size_t nth) noexcept {
     std::array<char, longestEnglishWord + 1> word{};
     std::size_t length = 0;
     bool valid = true;
@@ -17,10 +18,16 @@ EnglishText::EnglishText(std::u16string_view typed) noexcept {
         if (length > longestEnglishWord) {
             valid = false;
         } else if (!isEnglishFunctionWord({word.data(), length})) {
+            EnglishStem stem({word.data(), length});
+            if (putRight)
+                if (const auto meant = EnglishSpelling::get().meant({word.data(), length}, nth)) {
+                    stem = EnglishStem(*meant);
+                    ++m_putRight;
+                }
             if (m_count == m_stems.size())
                 valid = false;
             else
-                m_stems[m_count++] = EnglishStem({word.data(), length});
+                m_stems[m_count++] = stem;
         }
         length = 0;
     };

@@ -19,12 +19,17 @@ inline constexpr std::size_t mostEnglishPhrases = 3;
 
 // The English words of a typed text, in the order typed, without the words that name no item:
 // letters of either case and width, apart by spaces or punctuation. None if the text holds a
-// digit or any other character, or more words than are looked up.
+// digit or any other character, or more words than are looked up. Put right, a word the
+// dictionary's English lacks stands as the `nth` word it is with one slip of the fingers, if any.
 class EnglishText {
 public:
-    explicit EnglishText(std::u16string_view typed) noexcept;
+    explicit EnglishText(std::u16string_view typed) noexcept
+        : EnglishText(typed, false, 0) {}
+    EnglishText(std::u16string_view typed, bool putRight, std::size_t nth) noexcept;
 
     [[nodiscard]] std::size_t size() const noexcept { return m_count; }
+    /// How many words were put right.
+    [[nodiscard]] std::size_t putRight() const noexcept { return m_putRight; }
     /// A word's stem, as the dictionary's English is compared.
     [[nodiscard]] std::string_view operator[](std::size_t at) const noexcept {
         return m_stems[at].view();
@@ -33,6 +38,7 @@ public:
 private:
     std::array<EnglishStem, mostEnglishWords> m_stems{};
     std::size_t m_count = 0;
+    std::size_t m_putRight = 0;
 };
 
 // The dictionary's English entries for the typed words from `first` to `last`.

@@ -25,6 +25,8 @@ enum class Interpretation : std::uint8_t {
     English,            // the catalogue's words that English in it stands for: in the name
     EnglishAfterPinyin, // as English, of a text that reads as pinyin too
     EnglishInPart,      // as EnglishAfterPinyin, for some of the text's words only
+    EnglishMistyped,    // as English, of the text with its words put right
+    Mixed,              // English and Chinese, the English put into Chinese: by characters
 };
 
 // A text read another way, and how; of an English reading, its number among them and the
@@ -44,6 +46,7 @@ constexpr std::uint8_t searchesFor(Interpretation as) noexcept {
     case Interpretation::English:
     case Interpretation::EnglishAfterPinyin:
     case Interpretation::EnglishInPart:
+    case Interpretation::EnglishMistyped:
         return SearchTextInName;
     case Interpretation::OtherWord:
         return SearchTextInName | SearchNameInText;
@@ -52,6 +55,7 @@ constexpr std::uint8_t searchesFor(Interpretation as) noexcept {
     case Interpretation::Typed:
     case Interpretation::Said:
     case Interpretation::Meant:
+    case Interpretation::Mixed:
         break;
     }
     return SearchEverything;
@@ -80,12 +84,18 @@ constexpr Match countedAs(Match match, Interpretation as) noexcept {
     case Interpretation::Said:
         return counted(Match::DescribedEqual, Match::DescribedStartsWith, Match::DescribedContains,
                        Match::DescribedInOrder);
+    case Interpretation::Mixed:
+        return counted(Match::MixedEqual, Match::MixedStartsWith, Match::MixedContains,
+                       Match::MixedInOrder);
     case Interpretation::Meant:
         return counted(Match::MeantEqual, Match::MeantStartsWith, Match::MeantContains,
                        Match::MeantInOrder);
     case Interpretation::English:
         return counted(Match::EnglishEqual, Match::EnglishStartsWith, Match::EnglishContains,
                        Match::EnglishContains);
+    case Interpretation::EnglishMistyped:
+        return counted(Match::EnglishTypoEqual, Match::EnglishTypoStartsWith,
+                       Match::EnglishTypoContains, Match::EnglishTypoContains);
     case Interpretation::EnglishAfterPinyin:
     case Interpretation::EnglishInPart:
         return counted(Match::EnglishAfterPinyinEqual, Match::EnglishAfterPinyinStartsWith,

@@ -51,6 +51,20 @@ enum class Match : std::uint8_t {
     EnglishAfterPinyinEqual,
     EnglishAfterPinyinStartsWith,
     EnglishAfterPinyinContains,
+    // English and Chinese in one text, the English put into Chinese ("milk盒": 牛奶盒).
+    MixedEqual,
+    MixedStartsWith,
+    MixedContains,
+    MixedInOrder,
+    // Pinyin with one slip of the fingers ("suliaopnig" for 塑料瓶): the whole name, its start,
+    // its initials.
+    PinyinTypoEqual,
+    PinyinTypoStartsWith,
+    InitialsTypo,
+    // English with its words put right ("batery": battery).
+    EnglishTypoEqual,
+    EnglishTypoStartsWith,
+    EnglishTypoContains,
     // What the text means to name, by its characters: what a question or request asks about
     // ("外卖塑料怎么扔": 外卖塑料), its noun, or a thing without the 子 that names seldom keep
     // (咖啡杯子: 咖啡杯).
@@ -66,7 +80,9 @@ enum class Match : std::uint8_t {
 
 constexpr bool isEnglish(Match match) noexcept {
     return (match >= Match::EnglishEqual && match <= Match::EnglishContains) ||
-           (match >= Match::EnglishAfterPinyinEqual && match <= Match::EnglishAfterPinyinContains);
+           (match >= Match::EnglishAfterPinyinEqual &&
+            match <= Match::EnglishAfterPinyinContains) ||
+           (match >= Match::EnglishTypoEqual && match <= Match::EnglishTypoContains);
 }
 
 // A match, and what orders it among matches of its kind.

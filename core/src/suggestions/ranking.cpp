@@ -5,6 +5,7 @@
 #include "interpretation_matches.h"
 #include "match_kinds.h"
 #include "pinyin_spelling.h"
+#include "pinyin_typos.h"
 #include "shared_heads.h"
 
 #include <algorithm>
@@ -56,8 +57,9 @@ constexpr std::size_t englishNumberInRank(std::uint32_t rank) noexcept {
 }
 
 // The best match of the name with the text as typed: by its characters, by sound, by shape,
-// then by pinyin.
-std::optional<Found> matchAsTyped(const Name& name, const TypedText& text) noexcept {
+// then by pinyin, as typed or mistyped.
+std::optional<Found> matchAsTyped(int position, const Name& name, const TypedText& text,
+                                  const MistypedPinyin& mistyped) noexcept {
     if (const auto found = byCharacters(name, text))
         return found;
     if (const auto match = bySound(name, text))
@@ -65,7 +67,11 @@ std::optional<Found> matchAsTyped(const Name& name, const TypedText& text) noexc
     if (!text.spellable())
         if (const auto match = bySlip(name, text))
             return Found{*match};
-    return byPinyin(name, text);
+    if (const auto found = byPinyin(name, text))
+        return found;
+    if (const auto match = mistyped.of(position))
+        return Found{*match};
+    return std::nullopt;
 }
 
 } // namespace
@@ -76,12 +82,13 @@ Ranking::Ranking(std::u16string_view typed, std::size_t limit) noexcept
     if (limit == 0 || m_text.size() == 0)
         return;
     const InterpretationMatches others(m_interpretations);
+    const MistypedPinyin mistyped(m_text);
     // Every match; only the first `found` are ever read.
     std::size_t found = 0;
     for (int position = ItemCatalogue::firstPosition; position < ItemCatalogue::sentinelPosition;
          ++position) {
         const Name name(position);
-        std::optional<Found> best = matchAsTyped(name, m_text);
+        std::optional<Found> best = matchAsTyped(position, name, m_text, mistyped);
         const std::optional<Found>& other = others.of(position);
         if (other && (!best || other->match < best->match))
             best = other;

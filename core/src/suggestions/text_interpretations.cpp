@@ -1,6 +1,7 @@
 #include "text_interpretations.h"
 
 #include "descriptions.h"
+#include "mixed_languages.h"
 #include "questions.h"
 
 #include <vekkiro/dictionary.h>
@@ -48,6 +49,9 @@ TextInterpretations::TextInterpretations(std::u16string_view raw, const TypedTex
         add(named, Interpretation::Meant);
     if (const auto meant = withoutNounSuffix(named); meant != named)
         add(meant, Interpretation::Meant);
+    const MixedLanguages mixed(typed.view());
+    for (std::size_t at = 0; at < mixed.size(); ++at)
+        add(mixed[at], Interpretation::Mixed);
 }
 
 void TextInterpretations::add(std::u16string_view text, Interpretation as) noexcept {

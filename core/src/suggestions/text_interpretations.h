@@ -15,11 +15,11 @@
 namespace vekkiro::suggestions {
 
 // At most this many readings of one text besides the English: its noun, the noun's last words,
-// the texts with another word put for the catalogue's, and what a question asks about and its
-// noun; of a text longer than any name, at
+// the texts with another word put for the catalogue's, what a question asks about and its
+// noun, and a text of two languages in one; of a text longer than any name, at
 // most the second many of the last kind: such a text is seldom a guess at one name, and each
 // costs a look at every name.
-inline constexpr std::size_t mostOtherReadings = 14;
+inline constexpr std::size_t mostOtherReadings = 20;
 inline constexpr std::size_t mostOtherWordsInALongText = 4;
 
 class TextInterpretations {
