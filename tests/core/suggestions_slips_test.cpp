@@ -17,7 +17,9 @@ namespace {
 using vekkiro::ItemCatalogue;
 using vekkiro::suggestItems;
 using vekkiro::testing::listRows;
+using vekkiro::testing::Meant;
 using vekkiro::testing::namesOf;
+using vekkiro::testing::OffersTheNameMeant;
 using vekkiro::testing::utf8;
 
 struct Slip {
@@ -69,29 +71,7 @@ TEST(OneSlip, KeysNextToEachOtherGoBothWays) {
     EXPECT_FALSE(vekkiro::areNeighbourKeys('a', 'a'));
 }
 
-// A text a person might type, the name meant, and the row it must stand on.
-struct Meant {
-    const char* label;
-    std::u16string text;
-    std::u16string name;
-    std::size_t row;
-};
-
-void PrintTo(const Meant& row, std::ostream* out) {
-    *out << row.label;
-}
-
-class OffersTheNameMeantDespiteASlip : public testing::TestWithParam<Meant> {};
-
-TEST_P(OffersTheNameMeantDespiteASlip, OnItsRow) {
-    const std::vector<std::string> names = namesOf(suggestItems(GetParam().text, listRows));
-    const auto at = std::find(names.begin(), names.end(), utf8(GetParam().name));
-    ASSERT_NE(at, names.end()) << testing::PrintToString(names);
-    EXPECT_EQ(static_cast<std::size_t>(at - names.begin()), GetParam().row)
-        << testing::PrintToString(names);
-}
-
-INSTANTIATE_TEST_SUITE_P(MistypedPinyin, OffersTheNameMeantDespiteASlip,
+INSTANTIATE_TEST_SUITE_P(MistypedPinyin, OffersTheNameMeant,
                          testing::Values(Meant{"swapped", u"suliaopnig", u"塑料瓶", 0},
                                          Meant{"doubled", u"kouzhaoo", u"口罩", 0},
                                          Meant{"missing", u"bolipng", u"玻璃瓶", 0},
@@ -100,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(MistypedPinyin, OffersTheNameMeantDespiteASlip,
                                          Meant{"below_the_pinyin_typed_right", u"zhiijin", u"纸巾",
                                                0}));
 
-INSTANTIATE_TEST_SUITE_P(MistypedEnglish, OffersTheNameMeantDespiteASlip,
+INSTANTIATE_TEST_SUITE_P(MistypedEnglish, OffersTheNameMeant,
                          testing::Values(Meant{"missing", u"batery", u"电池", 0},
                                          Meant{"missing_last", u"toothpast", u"牙膏", 0},
                                          Meant{"swapped", u"newspapre", u"报纸", 0},
@@ -109,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(MistypedEnglish, OffersTheNameMeantDespiteASlip,
                                          Meant{"after_the_words_read", u"banan peel", u"香蕉皮",
                                                7}));
 
-INSTANTIATE_TEST_SUITE_P(EnglishAndChinese, OffersTheNameMeantDespiteASlip,
+INSTANTIATE_TEST_SUITE_P(EnglishAndChinese, OffersTheNameMeant,
                          testing::Values(Meant{"english_first", u"milk盒", u"牛奶盒", 0},
                                          Meant{"chinese_first_spaced", u"纸 cup", u"一次性纸杯", 2},
                                          Meant{"a_whole_word", u"egg壳", u"鸡蛋壳", 1},

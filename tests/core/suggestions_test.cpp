@@ -14,7 +14,9 @@ namespace {
 using vekkiro::ItemCatalogue;
 using vekkiro::suggestItems;
 using vekkiro::testing::listRows;
+using vekkiro::testing::Meant;
 using vekkiro::testing::namesOf;
+using vekkiro::testing::OffersTheNameMeant;
 using vekkiro::testing::utf8;
 
 struct Suggestion {
@@ -100,20 +102,6 @@ TEST(SuggestItems, NeverTheSentinel) {
         EXPECT_EQ(std::count(found.begin(), found.end(), ItemCatalogue::sentinelPosition), 0);
     }
 }
-
-// A text a person might type, the name meant, and the row it must stand on.
-struct Meant {
-    const char* label;
-    std::u16string text;
-    std::u16string name;
-    std::size_t row;
-};
-
-void PrintTo(const Meant& row, std::ostream* out) {
-    *out << row.label;
-}
-
-class OffersTheNameMeant : public testing::TestWithParam<Meant> {};
 
 TEST_P(OffersTheNameMeant, OnItsRow) {
     const std::vector<int> found = suggestItems(GetParam().text, listRows);
