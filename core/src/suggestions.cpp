@@ -1,4 +1,8 @@
 #include "hanzi_tables.h"
+#include "suggestions/catalogue_names.h"
+#include "suggestions/english_typos.h"
+#include "suggestions/forgiving_pinyin.h"
+#include "suggestions/pinyin_typos.h"
 #include "suggestions/ranking.h"
 
 #include <vekkiro/dictionary.h>
@@ -24,6 +28,14 @@ std::vector<Suggestion> suggest(std::u16string_view typed, std::size_t limit) {
     for (const std::uint32_t rank : ranking.best())
         best.push_back(Suggestion{Ranking::positionOf(rank), ranking.englishOf(rank)});
     return best;
+}
+
+void prepareSuggestions() noexcept {
+    (void)suggestions::nameFilters();
+    (void)suggestions::NameIndex::get();
+    (void)suggestions::ForgivingForms::get();
+    (void)suggestions::NameSpellings::get();
+    (void)suggestions::EnglishSpelling::get();
 }
 
 std::size_t suggestionTableBytes() noexcept {

@@ -3,6 +3,7 @@
 #include "allocation_counter.h"
 
 #include <vekkiro/classification.h>
+#include <vekkiro/suggestions.h>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -26,6 +27,18 @@ TEST(LookupAllocations, AFoundNameASentinelAndAMissAllocateNothing) {
         const auto picture = vekkiro::pictureForOutcome(outcome);
         EXPECT_EQ(allocationCount(), start) << "text of length " << text.size();
         (void)picture;
+    }
+}
+
+// Prepared, the suggestions' tables are all made: the first lists of every kind allocate only
+// themselves, and the tables are not made again in a keystroke.
+TEST(SuggestionAllocations, OncePreparedAListAllocatesOnlyItself) {
+    vekkiro::prepareSuggestions();
+    for (const std::u16string text : {u"电池", u"dianchi", u"suliaopnig", u"batery", u"milk盒",
+                                      u"外卖塑料怎么扔", u"红酒瓶子"}) {
+        const long start = allocationCount();
+        const auto list = vekkiro::suggest(text, 8);
+        EXPECT_EQ(allocationCount(), start + (list.empty() ? 0 : 1)) << text.size();
     }
 }
 

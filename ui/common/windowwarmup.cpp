@@ -9,16 +9,19 @@
 namespace vekkiro {
 
 WindowWarmUp::WindowWarmUp(QWidget* window, QWidget* painted, QWidget* after,
-                           std::function<QSize()> size)
+                           std::function<QSize()> size, std::function<void()> prepare)
     : QObject(window)
     , m_window(window)
     , m_painted(painted)
     , m_after(after)
-    , m_size(std::move(size)) {
+    , m_size(std::move(size))
+    , m_prepare(std::move(prepare)) {
     after->installEventFilter(this);
 }
 
 void WindowWarmUp::start() {
+    if (m_prepare)
+        m_prepare();
     (void)m_window->winId();
     if (m_window->isVisible() || !m_window->screen() || !m_painted)
         return;

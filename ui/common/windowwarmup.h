@@ -19,9 +19,11 @@ class WindowWarmUp : public QObject {
 
 public:
     /// Warms `window` up after `after`'s first frame, at the size `size` gives then; `painted` is
-    /// the part of it whose first paint ends the warm-up (a scroll area's viewport). The warm-up
-    /// is a child of `window`.
-    WindowWarmUp(QWidget* window, QWidget* painted, QWidget* after, std::function<QSize()> size);
+    /// the part of it whose first paint ends the warm-up (a scroll area's viewport). `prepare`,
+    /// if given, makes ready what the window will show, in the same idle time, first. The
+    /// warm-up is a child of `window`.
+    WindowWarmUp(QWidget* window, QWidget* painted, QWidget* after, std::function<QSize()> size,
+                 std::function<void()> prepare = {});
 
     /// Ends the warm-up now if it is under way: the window is about to be shown for real.
     void finish();
@@ -36,6 +38,7 @@ private:
     QPointer<QWidget> m_painted;
     QPointer<QWidget> m_after;
     std::function<QSize()> m_size;
+    std::function<void()> m_prepare;
     bool m_requested = false;
     bool m_underWay = false;
 };

@@ -149,13 +149,17 @@ SuggestionList::SuggestionList(QLineEdit* box)
     connect(this, &QListView::clicked, this, &SuggestionList::choose);
     box->installEventFilter(this);
     box->window()->installEventFilter(this);
-    // Made ready after the main window's first frame, at the size it opens at with every row.
-    m_warmUp = new WindowWarmUp(this, viewport(), box->window(), [this] {
-        const QFontMetrics metrics(font());
-        const int boxWidth = m_box ? m_box->width() : 0;
-        return QSize(boxWidth + metrics.horizontalAdvance(QStringLiteral("可回收物")),
-                     (metrics.height() + rowPadding) * maximumRows + 2 * frameWidth());
-    });
+    // Made ready after the main window's first frame, at the size it opens at with every row,
+    // and the suggestions' tables with it.
+    m_warmUp = new WindowWarmUp(
+        this, viewport(), box->window(),
+        [this] {
+            const QFontMetrics metrics(font());
+            const int boxWidth = m_box ? m_box->width() : 0;
+            return QSize(boxWidth + metrics.horizontalAdvance(QStringLiteral("可回收物")),
+                         (metrics.height() + rowPadding) * maximumRows + 2 * frameWidth());
+        },
+        &prepareSuggestions);
 }
 
 void SuggestionList::dismiss() {

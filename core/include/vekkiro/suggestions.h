@@ -71,6 +71,12 @@ struct Suggestion {
 /// pinyin keeps its pinyin matches first; otherwise its English matches come first.
 [[nodiscard]] std::vector<Suggestion> suggest(std::u16string_view text, std::size_t limit);
 
+/// Makes the tables the suggestions build from the catalogue and the dictionary the first time
+/// they are asked for (which names hold which characters, the names' pinyin, an index of the
+/// English), so that the first keystroke does not wait for them: for a program's idle time.
+/// After it, a list allocates nothing but itself.
+void prepareSuggestions() noexcept;
+
 /// The size of the tables the suggestions read besides the catalogue (readings, traditional
 /// forms, the readings of the names, the other words, the English words), in bytes.
 [[nodiscard]] std::size_t suggestionTableBytes() noexcept;

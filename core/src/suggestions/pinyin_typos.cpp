@@ -63,7 +63,8 @@ std::string_view NameSpellings::initials(int position) const noexcept {
     return std::string_view(m_letters).substr(m_initials[at], m_initials[at + 1] - m_initials[at]);
 }
 
-MistypedPinyin::MistypedPinyin(const TypedText& text) noexcept {
+MistypedPinyin::MistypedPinyin(const TypedText& text) noexcept
+    : m_spellings(NameSpellings::get()) {
     if (!text.spellable() || text.size() < shortestMistypedText)
         return;
     for (std::size_t at = 0; at < text.size(); ++at)
@@ -77,14 +78,25 @@ std::optional<Match> MistypedPinyin::of(int position) const noexcept {
     if (m_size == 0)
         return std::nullopt;
     const std::string_view typed(m_letters.data(), m_size);
-    const NameSpellings& spellings = NameSpellings::get();
-    const std::string_view whole = spellings.whole(position);
-    if (isOneSlip(typed, whole))
-        return Match::PinyinTypoEqual;
-    if (m_mayBeAStart && isOneSlip(typed, whole, true))
-        return Match::PinyinTypoStartsWith;
-    if (const std::string_view initials = spellings.initials(position);
-        initials.size() >= shortestMistypedInitials && isOneSlip(typed, initials))
+    // Asked of every name at every keystroke: what cannot be one slip away is passed over by its
+    // length or its first letters before any comparing.
+    const auto mayStartAlike = [&](std::string_view meant) {
+        return meant.size() >= 2 && (meant[0] == typed[0] || meant[0] == typed[1] ||
+                                     meant[1] == typed[0] || areNeighbourKeys(typed[0], meant[0]));
+    };
+    const auto nearInLength = [&](std::string_view meant) {
+        return meant.size() + 1 >= m_size && meant.size() <= m_size + 1;
+    };
+    const std::string_view whole = m_spellings.whole(position);
+    if (mayStartAlike(whole)) {
+        if (nearInLength(whole) && isOneSlip(typed, whole))
+            return Match::PinyinTypoEqual;
+        if (m_mayBeAStart && whole.size() + 1 >= m_size && isOneSlip(typed, whole, true))
+            return Match::PinyinTypoStartsWith;
+    }
+    if (const std::string_view initials = m_spellings.initials(position);
+        m_size >= shortestMistypedInitials && nearInLength(initials) && mayStartAlike(initials) &&
+        isOneSlip(typed, initials))
         return Match::InitialsTypo;
     return std::nullopt;
 }

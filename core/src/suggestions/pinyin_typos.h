@@ -42,6 +42,7 @@ public:
     [[nodiscard]] std::optional<Match> of(int position) const noexcept;
 
 private:
+    const NameSpellings& m_spellings;
     std::array<char, longestSuggestionText> m_letters{};
     std::size_t m_size = 0; // 0: the text is not read so
     bool m_mayBeAStart = false;
