@@ -55,7 +55,7 @@ NameSpellings::NameSpellings() {
 
 std::string_view NameSpellings::whole(int position) const noexcept {
     const auto at = static_cast<std::size_t>(position - 1);
-    return std::string_view(m_letters).substr(m_whole[at], m_whole[at + 1] - m_whole[at]);
+    return {m_letters.data() + m_whole[at], m_whole[at + 1] - m_whole[at]};
 }
 
 std::string_view NameSpellings::initials(int position) const noexcept {
