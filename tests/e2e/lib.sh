@@ -89,36 +89,53 @@ paste_text() {
 
 clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 
-# visible_windows: how many windows are mapped on the display, the program's menus among them.
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-
 # open_about <main window>: opens the About window through the menu's access keys and prints
 # its id, as a person does: a click on the main window's menu bar, beside its menu, first, so
 # that the keys reach the main window even while the About window is the active one (Wine sends
 # them to the active window, whatever has the X focus). G is pressed only once the menu has come
 # up as a window of its own: on a busy machine, or under Wine, the menu can take seconds, and a G
-# pressed before it is lost. A try that fails leaves the menu, and then the menu bar's keyboard
-# mode, which Escape leaves one at a time: an Alt+C in that mode would only leave it.
+# pressed before it is lost. The menu is told by its window, new and on the screen: the program
+# also shows its suggestion list once, beyond the screen, in its idle time after starting, and a
+# count of windows taken while that one was up never saw the menu come. A try that fails leaves
+# the menu, and then the menu bar's keyboard mode, which Escape leaves one at a time: an Alt+C in
+# that mode would only leave it.
 open_about() {
     local attempt before top
-    before=$(visible_windows)
     for attempt in 1 2 3 4 5; do
+        before=$(window_ids)
         top=$(client_top "$1")
         xdotool mousemove --window "$1" 600 $((top / 2)) click 1
         xdotool windowfocus --sync "$1"
         xdotool key --clearmodifiers alt+c
-        if wait_until 10 more_windows_than "$before"; then
+        if wait_until 10 new_window_on_screen "$before"; then
             xdotool key g
             wait_for_window 关于 10 && return 0
         fi
         xdotool key Escape
-        wait_until 10 no_more_windows_than "$before" || true
+        wait_until 10 no_window_besides "$before" || true
         xdotool key Escape
     done
     fail "the About window did not open (attempt $attempt)"
 }
-more_windows_than() { (($(visible_windows) > $1)); }
-no_more_windows_than() { (($(visible_windows) <= $1)); }
+
+# window_ids: the ids of the windows mapped on the display, sorted.
+window_ids() { xdotool search --onlyvisible --name '' 2>/dev/null | sort || true; }
+
+# new_window_on_screen <ids>: whether a window is mapped on the screen that is not among <ids>.
+new_window_on_screen() {
+    local id geometry screen_width screen_height
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    for id in $(comm -13 <(printf '%s\n' "$1") <(window_ids)); do
+        # A window that went while this looked is no menu.
+        geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+        eval "$geometry"
+        ((X < screen_width && Y < screen_height)) && return 0
+    done
+    return 1
+}
+
+# no_window_besides <ids>: whether every window mapped is among <ids>.
+no_window_besides() { [[ -z $(comm -13 <(printf '%s\n' "$1") <(window_ids)) ]]; }
 
 # click_link <about window>: clicks the blue "点击查看".
 click_link() { xdotool mousemove --window "$1" 190 88 click 1; }
