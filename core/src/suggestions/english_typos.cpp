@@ -25,6 +25,32 @@ std::uint32_t keyOf(std::string_view word, std::size_t without) noexcept {
 
 constexpr std::size_t noneLeftOut = std::numeric_limits<std::size_t>::max();
 
+// The first few words found, by their number (their alphabetical order), each once.
+class Candidates {
+public:
+    void add(std::uint16_t word) noexcept {
+        const auto end = m_words.begin() + static_cast<std::ptrdiff_t>(m_count);
+        const auto at = std::lower_bound(m_words.begin(), end, word);
+        if (at != end && *at == word)
+            return;
+        if (m_count < m_words.size())
+            ++m_count;
+        else if (at == end)
+            return; // after all those kept
+        // The last is dropped when all places are taken.
+        std::copy_backward(at, m_words.begin() + static_cast<std::ptrdiff_t>(m_count) - 1,
+                           m_words.begin() + static_cast<std::ptrdiff_t>(m_count));
+        *at = word;
+    }
+    [[nodiscard]] std::optional<std::uint16_t> nth(std::size_t n) const noexcept {
+        return n < m_count ? std::optional(m_words[n]) : std::nullopt;
+    }
+
+private:
+    std::array<std::uint16_t, 4> m_words{};
+    std::size_t m_count = 0;
+};
+
 } // namespace
 
 const EnglishSpelling& EnglishSpelling::get() noexcept {
@@ -80,10 +106,7 @@ std::optional<std::string_view> EnglishSpelling::closest(std::string_view typed,
                                                          std::size_t nth) const noexcept {
     if (typed.size() < shortestMistypedText)
         return std::nullopt;
-    // The first few candidates in alphabetical order, each once.
-    constexpr std::size_t kept = 4;
-    std::array<std::uint16_t, kept> best{};
-    std::size_t found = 0;
+    Candidates candidates;
     // The typed word whole finds a word with a letter left out (one missing); with one left out,
     // a word whole (one too many) or with a letter left out too (swapped, or one key over).
     for (std::size_t without = 0; without <= typed.size(); ++without) {
@@ -91,27 +114,14 @@ std::optional<std::string_view> EnglishSpelling::closest(std::string_view typed,
         const auto [first, last] = std::equal_range(
             m_keys.begin(), m_keys.end(), std::pair<std::uint32_t, std::uint16_t>{key, 0},
             [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (auto entry = first; entry != last; ++entry) {
-            const std::uint16_t word = entry->second;
-            if (std::find(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(found), word) !=
-                    best.begin() + static_cast<std::ptrdiff_t>(found) ||
-                !isOneSlip(typed, m_words[word]))
-                continue;
-            // Kept in order, the last dropped when full.
-            auto at = std::upper_bound(best.begin(),
-                                       best.begin() + static_cast<std::ptrdiff_t>(found), word);
-            if (at == best.end())
-                continue;
-            std::copy_backward(
-                at, best.begin() + static_cast<std::ptrdiff_t>(std::min(found, kept - 1)),
-                best.begin() + static_cast<std::ptrdiff_t>(std::min(found + 1, kept)));
-            *at = word;
-            found = std::min(found + 1, kept);
-        }
+        for (auto entry = first; entry != last; ++entry)
+            if (isOneSlip(typed, m_words[entry->second]))
+                candidates.add(entry->second);
     }
-    if (nth >= found)
+    const std::optional<std::uint16_t> word = candidates.nth(nth);
+    if (!word)
         return std::nullopt;
-    return m_words[best[nth]];
+    return m_words[*word];
 }
 
 } // namespace vekkiro::suggestions
