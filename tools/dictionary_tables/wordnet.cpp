@@ -31,6 +31,10 @@ QList<QByteArray> linesOf(const QByteArray& data) {
     throw std::runtime_error("unexpected WordNet line: " + line.left(80).toStdString());
 }
 
+// Words WordNet gives one sense, that people mostly type meaning another: "specs" are a
+// product's specifications more often than glasses.
+const QStringList mostlyMeantOtherwise = {QStringLiteral("specs")};
+
 // A WordNet word as a person types it: "hair_dryer" as "hair dryer"; empty for a name
 // ("Peel"), or anything but lower-case letters.
 QString typedForm(const QString& word) {
@@ -105,7 +109,7 @@ std::vector<EnglishGloss> findEnglishThroughWordNet(const WordNet& wordnet,
     const auto add = [&](const QString& typed, const EnglishGloss& of) {
         const QString phrase = englishOf(typed);
         const QString stems = stemsOf(phrase);
-        if (!stems.isEmpty() && !known.contains(stems))
+        if (!stems.isEmpty() && !known.contains(stems) && !mostlyMeantOtherwise.contains(phrase))
             found.emplace(stems, phrase, of.meaning, of.head);
     };
 
