@@ -76,7 +76,7 @@ std::u16string_view withoutCode(std::u16string_view thing) noexcept {
 }
 
 std::u16string_view withoutNounSuffix(std::u16string_view thing) noexcept {
-    if (thing.size() >= 3 && (thing.back() == u'子' || thing.back() == u'儿'))
+    if (thing.size() >= 3 && isNounSuffix(thing.back()))
         thing.remove_suffix(1);
     return thing;
 }

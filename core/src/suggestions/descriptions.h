@@ -20,6 +20,12 @@ namespace vekkiro::suggestions {
 withoutGrammar(std::u16string_view text,
                std::array<char16_t, longestSuggestionText>& units) noexcept;
 
+// Whether a unit is the 子 or 儿 that ends many nouns and says nothing of their kind (瓶子 is a
+// 瓶).
+constexpr bool isNounSuffix(char16_t unit) noexcept {
+    return unit == u'子' || unit == u'儿';
+}
+
 // A thing without the 子 or 儿 that ends many nouns and few names (杯子 for 杯: 咖啡杯子), where
 // two characters at least are left; the thing as it is otherwise.
 [[nodiscard]] std::u16string_view withoutNounSuffix(std::u16string_view thing) noexcept;

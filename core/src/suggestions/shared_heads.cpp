@@ -1,5 +1,7 @@
 #include "shared_heads.h"
 
+#include "descriptions.h"
+
 namespace vekkiro::suggestions {
 
 namespace {
@@ -27,7 +29,7 @@ std::size_t namesEndingWith(const Characters& thing, Head head, std::size_t enou
 // 瓶子 is a 瓶, but 筷子 are 筷子.
 std::size_t endOfHead(const Characters& thing) noexcept {
     const std::size_t size = thing.size();
-    return size >= 2 && (thing[size - 1] == u'子' || thing[size - 1] == u'儿') ? size - 1 : size;
+    return size >= 2 && isNounSuffix(thing[size - 1]) ? size - 1 : size;
 }
 
 } // namespace
