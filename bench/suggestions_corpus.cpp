@@ -32,7 +32,10 @@ std::u16string fromUtf8(std::string_view text) {
         const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
         if (at + length > text.size())
             break;
-        char32_t code = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+        char32_t code = length == 1   ? c
+                        : length == 2 ? c & 0x1F
+                        : length == 3 ? c & 0x0F
+                                      : c & 0x07;
         for (std::size_t i = 1; i < length; ++i)
             code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
         if (code >= 0x10000) {
@@ -102,7 +105,8 @@ public:
         add(ascii("old " + english));
         add(ascii("how to throw away " + english));
         if (english.size() > 4)
-            add(ascii(english.substr(0, english.size() / 2) + english.substr(english.size() / 2 + 1)));
+            add(ascii(english.substr(0, english.size() / 2) +
+                      english.substr(english.size() / 2 + 1)));
     }
     [[nodiscard]] const std::vector<std::u16string>& texts() const { return m_texts; }
 
@@ -143,7 +147,8 @@ void addNames(Corpus& corpus) {
         for (std::size_t cut = 1; cut + 1 < whole.size(); cut += 2)
             corpus.add(ascii(whole.substr(0, cut)));
         if (whole.size() > 4)
-            corpus.add(ascii(whole.substr(0, whole.size() / 2) + whole.substr(whole.size() / 2 + 1)));
+            corpus.add(
+                ascii(whole.substr(0, whole.size() / 2) + whole.substr(whole.size() / 2 + 1)));
     }
     for (const char16_t unit : characters)
         corpus.add(std::u16string(1, unit));

@@ -1,32 +1,44 @@
 #include "hanzi_tables.h"
 #include "suggestions/catalogue_names.h"
-#include "suggestions/english_typos.h"
+#include "suggestions/english_spelling.h"
 #include "suggestions/forgiving_pinyin.h"
-#include "suggestions/pinyin_typos.h"
-#include "suggestions/ranking.h"
+#include "suggestions/pinyin_typo_matcher.h"
+#include "suggestions/pipeline.h"
 
 #include <vekkiro/dictionary.h>
 #include <vekkiro/suggestions.h>
 
 namespace vekkiro {
 
-using suggestions::Ranking;
+namespace {
+
+using suggestions::Candidate;
+using suggestions::ReadText;
+
+// The English that led to a name, if it was English.
+std::array<std::string_view, 3> englishOf(const Candidate& candidate, const ReadText& text) {
+    if (!suggestions::showsEnglish(candidate.found.match))
+        return {};
+    return text.readings.of<suggestions::EnglishReader>().all()[candidate.found.reading].english;
+}
+
+} // namespace
 
 std::vector<int> suggestItems(std::u16string_view typed, std::size_t limit) {
-    const Ranking ranking(typed, limit);
     std::vector<int> best;
-    best.reserve(ranking.best().size());
-    for (const std::uint32_t rank : ranking.best())
-        best.push_back(Ranking::positionOf(rank));
+    suggestions::forEachSuggestion(
+        typed, limit, [&](std::size_t count) { best.reserve(count); },
+        [&](const Candidate& candidate, const ReadText&) { best.push_back(candidate.position); });
     return best;
 }
 
 std::vector<Suggestion> suggest(std::u16string_view typed, std::size_t limit) {
-    const Ranking ranking(typed, limit);
     std::vector<Suggestion> best;
-    best.reserve(ranking.best().size());
-    for (const std::uint32_t rank : ranking.best())
-        best.push_back(Suggestion{Ranking::positionOf(rank), ranking.englishOf(rank)});
+    suggestions::forEachSuggestion(
+        typed, limit, [&](std::size_t count) { best.reserve(count); },
+        [&](const Candidate& candidate, const ReadText& text) {
+            best.push_back(Suggestion{candidate.position, englishOf(candidate, text)});
+        });
     return best;
 }
 
@@ -37,7 +49,6 @@ void prepareSuggestions() noexcept {
     (void)suggestions::NameSpellings::get();
     (void)suggestions::EnglishSpelling::get();
 }
-
 std::size_t suggestionTableBytes() noexcept {
     using detail::hanziTables;
     std::size_t bytes =

@@ -3,6 +3,8 @@
 // Pinyin as an input method that forgives what people mishear reads it: the sounds it takes for
 // each other, as one table, and every syllable's other forms, worked out from it once.
 
+#include "units.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +12,6 @@
 #include <vector>
 
 namespace vekkiro::suggestions {
-
-// No syllable is longer than this ("zhuang", "shuang"), nor any form an input method hears it as.
-inline constexpr std::size_t longestSyllable = 6;
 
 enum class SyllablePart : std::uint8_t { Initial, Final };
 

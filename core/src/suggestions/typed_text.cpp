@@ -1,8 +1,44 @@
 #include "typed_text.h"
 
+#include "hanzi_tables.h"
 #include "units.h"
 
+#include <algorithm>
+#include <span>
+
 namespace vekkiro::suggestions {
+
+namespace {
+
+// Whether letters can all be spelled as pinyin syllables, the last perhaps unfinished.
+bool spellsSyllables(const Characters& text) noexcept {
+    const std::span<const std::string_view> syllables = detail::hanziTables.syllables;
+    std::array<bool, longestSuggestionText + 1> reached{};
+    reached[0] = true;
+    for (std::size_t from = 0; from < text.size(); ++from) {
+        if (!reached[from])
+            continue;
+        std::array<char, longestSyllable> letters{};
+        for (std::size_t length = 1; length <= longestSyllable && from + length <= text.size();
+             ++length) {
+            const char16_t unit = text[from + length - 1];
+            if (!isLetter(unit))
+                break;
+            letters[length - 1] = static_cast<char>(unit);
+            const std::string_view start(letters.data(), length);
+            const auto at = std::lower_bound(syllables.begin(), syllables.end(), start);
+            if (at == syllables.end() || !at->starts_with(start))
+                break;
+            if (from + length == text.size())
+                return true; // a whole syllable, or one still being typed
+            if (*at == start)
+                reached[from + length] = true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 Characters::Characters(std::u16string_view typed) noexcept {
     for (const char16_t unit : typed) {
@@ -20,6 +56,43 @@ Characters::Characters(std::u16string_view typed) noexcept {
     }
 }
 
+TypedWords::TypedWords(std::u16string_view typed) noexcept {
+    std::array<char, longestEnglishWord> word{};
+    std::size_t length = 0;
+    bool valid = true;
+    const auto end = [&] {
+        if (length == 0)
+            return;
+        if (length > longestEnglishWord) {
+            valid = false;
+        } else if (!isEnglishFunctionWord({word.data(), length})) {
+            if (m_count == m_letters.size()) {
+                valid = false;
+            } else {
+                m_letters[m_count] = word;
+                m_sizes[m_count++] = length;
+            }
+        }
+        length = 0;
+    };
+    for (const char16_t typedUnit : typed) {
+        const char16_t unit = foldedAscii(typedUnit);
+        if (isLetter(unit)) {
+            if (length < word.size())
+                word[length] = static_cast<char>(unit);
+            ++length;
+        } else if (isIgnored(unit)) {
+            end();
+        } else {
+            m_count = 0;
+            return;
+        }
+    }
+    end();
+    if (!valid)
+        m_count = 0;
+}
+
 TypedText::TypedText(std::u16string_view typed) noexcept
     : Characters(typed) {
     bool hasLetter = false;
@@ -31,6 +104,10 @@ TypedText::TypedText(std::u16string_view typed) noexcept
     }
     m_spellable = hasLetter && !hasOther;
     m_mixed = hasLetter && hasOther;
+    if (m_spellable) {
+        m_readsAsPinyin = spellsSyllables(*this);
+        m_words = TypedWords(typed);
+    }
 }
 
 } // namespace vekkiro::suggestions

@@ -1,9 +1,10 @@
 #pragma once
 
-// The first stage: a typed text as the list reads it.
+// The first stage: a typed text as the list reads it, read once for every stage after.
 
 #include "unit_filter.h"
 
+#include <vekkiro/english.h>
 #include <vekkiro/hanzi.h>
 #include <vekkiro/suggestion_text.h>
 
@@ -34,7 +35,30 @@ private:
     UnitFilter m_filter;
 };
 
-// The text as typed, with the pinyin of its characters and what kind of text it is.
+// How many English words of a text are looked up.
+inline constexpr std::size_t mostEnglishWords = 8;
+
+// The words of a typed text in Latin letters, in the order typed, without the words that name no
+// item ("the", "used", "old"): letters of either case and width, in lower case, apart by spaces or
+// punctuation. None if the text holds a digit or any other character, a word longer than any
+// English that is looked up, or more words than are looked up.
+class TypedWords {
+public:
+    TypedWords() noexcept = default;
+    explicit TypedWords(std::u16string_view typed) noexcept;
+
+    [[nodiscard]] std::size_t size() const noexcept { return m_count; }
+    [[nodiscard]] std::string_view operator[](std::size_t at) const noexcept {
+        return {m_letters[at].data(), m_sizes[at]};
+    }
+
+private:
+    std::array<std::array<char, longestEnglishWord>, mostEnglishWords> m_letters{};
+    std::array<std::size_t, mostEnglishWords> m_sizes{};
+    std::size_t m_count = 0;
+};
+
+// The text as typed, with the pinyin of its characters, what kind of text it is and its words.
 class TypedText : public Characters {
 public:
     explicit TypedText(std::u16string_view typed) noexcept;
@@ -45,11 +69,18 @@ public:
     /// Letters and characters both: characters with pinyin typed after or between them, as an
     /// input method leaves the letters it has not turned into characters yet (易拉g).
     [[nodiscard]] bool mixed() const noexcept { return m_mixed; }
+    /// Letters that can all be spelled as pinyin syllables, the last perhaps unfinished ("mop":
+    /// mo, p…). Such a text is pinyin first and English after.
+    [[nodiscard]] bool readsAsPinyin() const noexcept { return m_readsAsPinyin; }
+    /// Its words as typed, for English: only of a spellable text.
+    [[nodiscard]] const TypedWords& words() const noexcept { return m_words; }
 
 private:
     std::array<Pinyin, longestSuggestionText> m_pinyin{};
     bool m_spellable = false;
     bool m_mixed = false;
+    bool m_readsAsPinyin = false;
+    TypedWords m_words;
 };
 
 } // namespace vekkiro::suggestions

@@ -5,8 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 namespace vekkiro::suggestions {
+
+// No pinyin syllable is longer than this ("zhuang", "shuang"), nor any form an input method hears
+// it as.
+inline constexpr std::size_t longestSyllable = 6;
 
 struct UnitRange {
     char16_t first;

@@ -1,6 +1,6 @@
-#include "descriptions.h"
+#include "description_reader.h"
 
-#include <cstddef>
+#include <algorithm>
 
 namespace vekkiro::suggestions {
 
@@ -15,6 +15,9 @@ constexpr std::u16string_view measureWords =
     u"个只支枝根条张块片瓶袋盒包双对件把颗粒节本台部辆套管罐桶杯碗盘串堆些点滴副顶封份幅棵株"
     u"朵盏枚筒卷捆团坨截";
 constexpr std::u16string_view particlesBeforeTheNoun = u"的了";
+
+// Of the noun, the last this many units at most are read as its last words.
+constexpr std::size_t longestNounEnd = 8;
 
 // The length of a count or a "this" at the start of a text, with its measure word: "一个",
 // "两只", "这些"; 0 if it has none.
@@ -63,6 +66,19 @@ std::u16string_view withoutGrammar(std::u16string_view text,
             units[size++] = text[at];
     }
     return {units.data(), size};
+}
+
+void DescriptionReader::read(TextSoFar& text, ReadingList<budget>& readings) noexcept {
+    const std::u16string_view noun = nounOf(text.typed.view());
+    text.noun = noun;
+    if (noun.empty())
+        return;
+    readings.add(noun, Interpretation::Noun);
+    std::array<char16_t, longestSuggestionText> units{};
+    if (const auto said = withoutGrammar(text.typed.view(), units); said != noun)
+        readings.add(said, Interpretation::Said);
+    for (std::size_t length = std::min(noun.size() - 1, longestNounEnd); length >= 2; --length)
+        readings.add(noun.substr(noun.size() - length), Interpretation::Described);
 }
 
 std::u16string_view withoutCode(std::u16string_view thing) noexcept {

@@ -1,4 +1,6 @@
-#include "questions.h"
+#include "question_reader.h"
+
+#include "description_reader.h"
 
 #include <array>
 #include <cstddef>
@@ -84,6 +86,25 @@ std::u16string_view askedAbout(std::u16string_view text) noexcept {
     const bool askedAtEnd = takeOff(text, questionEnds, false);
     const bool askedAtStart = takeOff(text, questionStarts, true);
     return askedAtEnd || askedAtStart ? text : std::u16string_view();
+}
+
+void QuestionReader::read(TextSoFar& text, ReadingList<budget>& readings) noexcept {
+    const std::u16string_view asked = askedAbout(text.typed.view());
+    const std::u16string_view askedNoun = nounOf(asked);
+    if (!asked.empty())
+        readings.add(asked, Interpretation::Meant);
+    if (!askedNoun.empty() && askedNoun != text.noun)
+        readings.add(askedNoun, Interpretation::Meant);
+    text.asked = asked;
+    text.thing = !askedNoun.empty()   ? askedNoun
+                 : !asked.empty()     ? asked
+                 : !text.noun.empty() ? text.noun
+                                      : text.typed.view();
+    const std::u16string_view named = withoutCode(text.thing);
+    if (named != text.thing && named.size() >= 2)
+        readings.add(named, Interpretation::Meant);
+    if (const auto meant = withoutNounSuffix(named); meant != named)
+        readings.add(meant, Interpretation::Meant);
 }
 
 } // namespace vekkiro::suggestions

@@ -1,10 +1,11 @@
-#include "mixed_languages.h"
+#include "mixed_language_reader.h"
 
-#include "descriptions.h"
-#include "english_text.h"
+#include "description_reader.h"
+#include "english_words.h"
 #include "units.h"
 
 #include <algorithm>
+#include <span>
 
 namespace vekkiro::suggestions {
 
@@ -56,7 +57,7 @@ MixedLanguages::MixedLanguages(std::u16string_view text) noexcept {
     for (std::size_t r = 0; r < count; ++r) {
         if (!runs[r].english)
             continue;
-        const EnglishText english(runs[r].text);
+        const EnglishText english{TypedWords(runs[r].text)};
         if (english.size() == 0)
             return;
         findWords(englishEntries(english, 0, english.size()), runs[r]);
@@ -89,6 +90,12 @@ MixedLanguages::MixedLanguages(std::u16string_view text) noexcept {
         if (r == 0)
             break;
     }
+}
+
+void MixedLanguageReader::read(TextSoFar& text, ReadingList<budget>& readings) noexcept {
+    const MixedLanguages mixed(text.typed.view());
+    for (std::size_t at = 0; at < mixed.size(); ++at)
+        readings.add(mixed[at], Interpretation::Mixed);
 }
 
 } // namespace vekkiro::suggestions

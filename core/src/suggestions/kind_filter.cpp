@@ -1,6 +1,9 @@
-#include "shared_heads.h"
+#include "kind_filter.h"
 
-#include "descriptions.h"
+#include "description_reader.h"
+
+#include <algorithm>
+#include <bitset>
 
 namespace vekkiro::suggestions {
 
@@ -30,6 +33,13 @@ std::size_t namesEndingWith(const Characters& thing, Head head, std::size_t enou
 std::size_t endOfHead(const Characters& thing) noexcept {
     const std::size_t size = thing.size();
     return size >= 2 && isNounSuffix(thing[size - 1]) ? size - 1 : size;
+}
+
+// Of names of the thing's head, how near a name is: the characters before the head that it
+// lacks, then its length.
+constexpr std::size_t distanceOf(std::size_t lacked, std::size_t nameLength) noexcept {
+    constexpr std::size_t most = 7;
+    return std::min(lacked, most) * (most + 1) + std::min(nameLength, most);
 }
 
 } // namespace
@@ -78,6 +88,28 @@ Heads headsOf(const Characters& thing) noexcept {
         if (namesEndingWith(thing, Head{at, 2}, 1) == 1)
             return Heads{Head{at, 2}, Head{}};
     return heads;
+}
+
+void KindFilter::apply(Candidates& candidates, const TextSoFar& text) noexcept {
+    const Characters thing(text.thing);
+    const Heads heads = headsOf(thing);
+    if (heads.longer.size == 0 && heads.shorter.size == 0)
+        return;
+    std::bitset<ItemCatalogue::size> offered;
+    for (const Candidate& candidate : candidates.all()) {
+        if (endsAsTheThing(Name(candidate.position), thing))
+            return;
+        offered.set(candidate.position - 1U);
+    }
+    forEachNameOfTheHeads(thing, heads, [&](const Name& name, std::uint16_t position, Head head) {
+        if (offered.test(position - 1U))
+            return;
+        Found same{Match::SharedHead};
+        same.notTheTextsHead = head.size < heads.longer.size;
+        same.distance =
+            static_cast<std::uint8_t>(distanceOf(lackedBeforeHead(name, thing, head), name.size()));
+        candidates.add(position, same);
+    });
 }
 
 } // namespace vekkiro::suggestions

@@ -1,6 +1,9 @@
 #pragma once
 
-// A typed text read as English words, and the dictionary's entries for them.
+// A typed text's English words as the dictionary's English is compared, and the dictionary's
+// entries for them.
+
+#include "typed_text.h"
 
 #include <vekkiro/dictionary.h>
 #include <vekkiro/english.h>
@@ -12,20 +15,17 @@
 
 namespace vekkiro::suggestions {
 
-// How many English words of a text are looked up, and of those, how many phrases at most make
-// one name (white + board + marker, 白板笔).
-inline constexpr std::size_t mostEnglishWords = 8;
+// Of a text's English words, how many phrases at most make one name (white + board + marker,
+// 白板笔).
 inline constexpr std::size_t mostEnglishPhrases = 3;
 
-// The English words of a typed text, in the order typed, without the words that name no item:
-// letters of either case and width, apart by spaces or punctuation. None if the text holds a
-// digit or any other character, or more words than are looked up. Put right, a word the
-// dictionary's English lacks stands as the `nth` word it is with one slip of the fingers, if any.
+// The stems of a text's words. Put right, a word the dictionary's English lacks stands as the
+// `nth` word it is with one slip of the fingers, if any.
 class EnglishText {
 public:
-    explicit EnglishText(std::u16string_view typed) noexcept
-        : EnglishText(typed, false, 0) {}
-    EnglishText(std::u16string_view typed, bool putRight, std::size_t nth) noexcept;
+    explicit EnglishText(const TypedWords& words) noexcept
+        : EnglishText(words, false, 0) {}
+    EnglishText(const TypedWords& words, bool putRight, std::size_t nth) noexcept;
 
     [[nodiscard]] std::size_t size() const noexcept { return m_count; }
     /// How many words were put right.

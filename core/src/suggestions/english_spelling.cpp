@@ -1,4 +1,4 @@
-#include "english_typos.h"
+#include "english_spelling.h"
 
 #include <vekkiro/dictionary.h>
 #include <vekkiro/slips.h>
@@ -26,7 +26,7 @@ std::uint32_t keyOf(std::string_view word, std::size_t without) noexcept {
 constexpr std::size_t noneLeftOut = std::numeric_limits<std::size_t>::max();
 
 // The first few words found, by their number (their alphabetical order), each once.
-class Candidates {
+class SlipCandidates {
 public:
     void add(std::uint16_t word) noexcept {
         const auto end = m_words.begin() + static_cast<std::ptrdiff_t>(m_count);
@@ -106,7 +106,7 @@ std::optional<std::string_view> EnglishSpelling::closest(std::string_view typed,
                                                          std::size_t nth) const noexcept {
     if (typed.size() < shortestMistypedText)
         return std::nullopt;
-    Candidates candidates;
+    SlipCandidates candidates;
     // The typed word whole finds a word with a letter left out (one missing); with one left out,
     // a word whole (one too many) or with a letter left out too (swapped, or one key over).
     for (std::size_t without = 0; without <= typed.size(); ++without) {

@@ -2,7 +2,8 @@
 
 // A name's pinyin typed with a slip of the fingers ("suliaopnig", "kouzhaoo", "yikaguan").
 
-#include "match_kinds.h"
+#include "catalogue_names.h"
+#include "match_order.h"
 #include "typed_text.h"
 
 #include <array>
@@ -34,12 +35,15 @@ private:
 // A text of letters only, at least shortestMistypedText of them, read as pinyin typed with one
 // slip of the fingers: a name's whole pinyin, its start or its initials. Read once for all the
 // names.
-class MistypedPinyin {
+class PinyinTypoMatcher {
 public:
-    explicit MistypedPinyin(const TypedText& text) noexcept;
+    static constexpr std::array kinds = {Match::PinyinTypoEqual, Match::PinyinTypoStartsWith,
+                                         Match::InitialsTypo};
+
+    explicit PinyinTypoMatcher(const TypedText& text) noexcept;
 
     /// How the name's pinyin is mistyped in the text, if it is.
-    [[nodiscard]] std::optional<Match> of(int position) const noexcept;
+    [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
 
 private:
     const NameSpellings& m_spellings;

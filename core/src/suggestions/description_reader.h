@@ -3,9 +3,12 @@
 // A description of an item, as people type one ("两只旧鞋", "一张擦过鼻涕的纸"), read for the
 // thing it names.
 
+#include "reader.h"
+
 #include <vekkiro/suggestion_text.h>
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace vekkiro::suggestions {
@@ -33,5 +36,12 @@ constexpr bool isNounSuffix(char16_t unit) noexcept {
 // A thing without the letters and digits before it that name its size, model, brand or medium
 // (A4纸, USB线, 3M胶带: 胶带), where a character follows them; the thing as it is otherwise.
 [[nodiscard]] std::u16string_view withoutCode(std::u16string_view thing) noexcept;
+
+// Reads a description for its noun ("两只旧鞋": 鞋), the description without its grammar words,
+// and the noun's last words (its last eight units down to two: "旧报纸堆": 报纸堆, 纸堆).
+struct DescriptionReader {
+    static constexpr std::size_t budget = 9;
+    static void read(TextSoFar& text, ReadingList<budget>& readings) noexcept;
+};
 
 } // namespace vekkiro::suggestions

@@ -1,4 +1,4 @@
-#include "pinyin_spelling.h"
+#include "pinyin_matcher.h"
 
 #include "forgiving_pinyin.h"
 #include "hanzi_tables.h"
@@ -157,13 +157,13 @@ std::optional<Match> spelledWith(const Name& name, const TypedText& text,
     for (std::size_t start = 0; start < name.size(); ++start) {
         // Further in, the best is a part of the name spelled: no better than what was found.
         if (text.size() > longestSyllable * (name.size() - start) ||
-            (start > 0 && best && *best <= Match::PinyinContains))
+            (start > 0 && best && !isBetter(Match::PinyinContains, *best)))
             break;
         if (!mayBeSpelledFrom(name, start, text[0], spellings))
             continue;
         const Spelled spelled = spelledFrom(name, start, text, spellings);
         const auto consider = [&best](bool holds, Match match) {
-            if (holds && (!best || match < *best))
+            if (holds && (!best || isBetter(match, *best)))
                 best = match;
         };
         if (start == 0) {
@@ -208,37 +208,12 @@ std::optional<Found> byPinyin(const Name& name, const TypedText& text) noexcept 
         return Found{*any};
     const std::optional<Match> commonest = spelledWith(name, text, Spellings::Commonest);
     Found found{*any};
-    found.rarerReading = !commonest || *any < *commonest;
+    found.rarerReading = !commonest || isBetter(*any, *commonest);
     return found;
 }
 
-bool readsAsPinyin(const TypedText& text) noexcept {
-    if (!text.spellable())
-        return false;
-    const std::span<const std::string_view> syllables = hanziTables.syllables;
-    std::array<bool, longestSuggestionText + 1> reached{};
-    reached[0] = true;
-    for (std::size_t from = 0; from < text.size(); ++from) {
-        if (!reached[from])
-            continue;
-        std::array<char, longestSyllable> letters{};
-        for (std::size_t length = 1; length <= longestSyllable && from + length <= text.size();
-             ++length) {
-            const char16_t unit = text[from + length - 1];
-            if (!isLetter(unit))
-                break;
-            letters[length - 1] = static_cast<char>(unit);
-            const std::string_view start(letters.data(), length);
-            const auto at = std::lower_bound(syllables.begin(), syllables.end(), start);
-            if (at == syllables.end() || !at->starts_with(start))
-                break;
-            if (from + length == text.size())
-                return true; // a whole syllable, or one still being typed
-            if (*at == start)
-                reached[from + length] = true;
-        }
-    }
-    return false;
+std::optional<Found> PinyinMatcher::match(const Name& name, int) const noexcept {
+    return byPinyin(name, m_text);
 }
 
 } // namespace vekkiro::suggestions

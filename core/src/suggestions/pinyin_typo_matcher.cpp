@@ -1,8 +1,6 @@
-#include "pinyin_typos.h"
+#include "pinyin_typo_matcher.h"
 
-#include "catalogue_names.h"
 #include "hanzi_tables.h"
-#include "pinyin_spelling.h"
 #include "units.h"
 
 #include <vekkiro/slips.h>
@@ -63,7 +61,7 @@ std::string_view NameSpellings::initials(int position) const noexcept {
     return std::string_view(m_letters).substr(m_initials[at], m_initials[at + 1] - m_initials[at]);
 }
 
-MistypedPinyin::MistypedPinyin(const TypedText& text) noexcept
+PinyinTypoMatcher::PinyinTypoMatcher(const TypedText& text) noexcept
     : m_spellings(NameSpellings::get()) {
     if (!text.spellable() || text.size() < shortestMistypedText)
         return;
@@ -71,10 +69,10 @@ MistypedPinyin::MistypedPinyin(const TypedText& text) noexcept
         m_letters[at] = static_cast<char>(text[at]);
     m_size = text.size();
     // A text that reads as pinyin as it is was typed as meant: it is no start of a name.
-    m_mayBeAStart = m_size >= shortestMistypedStart && !readsAsPinyin(text);
+    m_mayBeAStart = m_size >= shortestMistypedStart && !text.readsAsPinyin();
 }
 
-std::optional<Match> MistypedPinyin::of(int position) const noexcept {
+std::optional<Found> PinyinTypoMatcher::match(const Name&, int position) const noexcept {
     if (m_size == 0)
         return std::nullopt;
     const std::string_view typed(m_letters.data(), m_size);
@@ -90,14 +88,14 @@ std::optional<Match> MistypedPinyin::of(int position) const noexcept {
     const std::string_view whole = m_spellings.whole(position);
     if (mayStartAlike(whole)) {
         if (nearInLength(whole) && isOneSlip(typed, whole))
-            return Match::PinyinTypoEqual;
+            return Found{Match::PinyinTypoEqual};
         if (m_mayBeAStart && whole.size() + 1 >= m_size && isOneSlip(typed, whole, true))
-            return Match::PinyinTypoStartsWith;
+            return Found{Match::PinyinTypoStartsWith};
     }
     if (const std::string_view initials = m_spellings.initials(position);
         m_size >= shortestMistypedInitials && nearInLength(initials) && mayStartAlike(initials) &&
         isOneSlip(typed, initials))
-        return Match::InitialsTypo;
+        return Found{Match::InitialsTypo};
     return std::nullopt;
 }
 

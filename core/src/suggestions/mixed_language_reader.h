@@ -3,11 +3,12 @@
 // A text of English and Chinese together, as people who know one word in each language type
 // it ("milk盒", "纸 cup", "coffee杯子"): the English put into the catalogue's Chinese.
 
+#include "reader.h"
+
 #include <vekkiro/suggestion_text.h>
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string_view>
 
 namespace vekkiro::suggestions {
@@ -33,6 +34,12 @@ private:
     std::array<std::array<char16_t, longestSuggestionText>, mostMixedReadings> m_readings{};
     std::array<std::size_t, mostMixedReadings> m_sizes{};
     std::size_t m_count = 0;
+};
+
+// Reads a text of English and Chinese as its MixedLanguages.
+struct MixedLanguageReader {
+    static constexpr std::size_t budget = mostMixedReadings;
+    static void read(TextSoFar& text, ReadingList<budget>& readings) noexcept;
 };
 
 } // namespace vekkiro::suggestions

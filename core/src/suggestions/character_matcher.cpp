@@ -1,4 +1,4 @@
-#include "character_match.h"
+#include "character_matcher.h"
 
 #include <algorithm>
 #include <span>
@@ -48,18 +48,6 @@ bool holdsInOrder(const Whole& whole, const Part& part) noexcept {
     return i == part.size();
 }
 
-// Whether two characters look alike enough to be taken one for the other: they share their
-// radical (盆 and 盒, 皿). Letters, digits and characters without a radical never do.
-bool looksAlike(char16_t a, char16_t b) noexcept {
-    const std::span<const std::uint8_t> radicals = detail::hanziTables.radicals;
-    const auto radicalOf = [&](char16_t unit) -> std::uint8_t {
-        const std::size_t at = unit - detail::firstRadicalCharacter;
-        return unit >= detail::firstRadicalCharacter && at < radicals.size() ? radicals[at] : 0;
-    };
-    const std::uint8_t radical = radicalOf(a);
-    return radical != 0 && radical == radicalOf(b);
-}
-
 } // namespace
 
 std::optional<Found> byCharacters(const Name& name, const Characters& text,
@@ -105,44 +93,8 @@ std::optional<Found> byCharacters(const Name& name, const Characters& text,
     return std::nullopt;
 }
 
-std::optional<Match> bySound(const Name& name, const TypedText& text) noexcept {
-    if (text.spellable() || text.size() < 2 || text.size() > name.size() ||
-        !text.filter().mayShareAny(name.filter()))
-        return std::nullopt;
-    for (std::size_t at = 0; at + text.size() <= name.size(); ++at) {
-        bool anySame = false;
-        std::size_t i = 0;
-        for (; i < text.size(); ++i) {
-            if (name.compared(at + i) == text.compared(i))
-                anySame = true;
-            else if (!name.pinyin(at + i).sharesReadingWith(text.pinyin(i)))
-                break;
-        }
-        if (i == text.size() && anySame)
-            return atPlace(at, text.size(), name.size(), Match::SoundsEqual,
-                           Match::SoundsStartsWith, Match::SoundsContains);
-    }
-    return std::nullopt;
-}
-
-std::optional<Match> bySlip(const Name& name, const Characters& text) noexcept {
-    constexpr std::size_t shortest = 3;
-    if (text.size() < shortest || text.size() > name.size() ||
-        !name.filter().mayHoldAllButOne(text.filter()))
-        return std::nullopt;
-    for (std::size_t at = 0; at + text.size() <= name.size(); ++at) {
-        std::size_t differ = 0;
-        bool alike = true;
-        for (std::size_t i = 0; i < text.size() && differ < 2; ++i) {
-            if (name.compared(at + i) != text.compared(i)) {
-                ++differ;
-                alike = looksAlike(name[at + i], text[i]);
-            }
-        }
-        if (differ == 1 && alike)
-            return at == 0 && text.size() == name.size() ? Match::SlipEqual : Match::SlipContains;
-    }
-    return std::nullopt;
+std::optional<Found> CharacterMatcher::match(const Name& name, int) const noexcept {
+    return byCharacters(name, m_text);
 }
 
 } // namespace vekkiro::suggestions

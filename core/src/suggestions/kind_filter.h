@@ -4,7 +4,9 @@
 // made of, holds or is for, then by a head the catalogue knows: 红酒瓶子 is a 瓶, as 塑料瓶 and
 // 玻璃瓶 are; 玩具手枪 a 玩具.
 
+#include "candidates.h"
 #include "catalogue_names.h"
+#include "reader.h"
 #include "typed_text.h"
 
 #include <cstddef>
@@ -57,5 +59,11 @@ void forEachNameOfTheHeads(const Characters& thing, const Heads& heads, Each eac
             each(name, position, heads.shorter);
     }
 }
+
+// Names of the thing's kind lead somewhere only where no nearer name is surely of its kind: none
+// ends as the thing does (饼干盒子: 饼干 is no box; 啤酒瓶子: 啤酒瓶盖 is no bottle).
+struct KindFilter {
+    static void apply(Candidates& candidates, const TextSoFar& text) noexcept;
+};
 
 } // namespace vekkiro::suggestions

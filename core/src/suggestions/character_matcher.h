@@ -1,0 +1,37 @@
+#pragma once
+
+// Matching a name by its characters: the text in the name, the name in the text, or the one's
+// characters in the other in order.
+
+#include "catalogue_names.h"
+#include "match_order.h"
+#include "reading.h"
+#include "typed_text.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace vekkiro::suggestions {
+
+// The matches by characters that `searches` asks for (CharacterSearch): the text in the name
+// (Match::Equal, StartsWith, Contains), the name in the text (Match::NameInText), or in order with
+// gaps, or swapped (Match::InOrder). Of any text: the typed one or another reading.
+[[nodiscard]] std::optional<Found> byCharacters(const Name& name, const Characters& text,
+                                                std::uint8_t searches = SearchEverything) noexcept;
+
+class CharacterMatcher {
+public:
+    static constexpr std::array kinds = {Match::Equal, Match::StartsWith, Match::Contains,
+                                         Match::NameInText, Match::InOrder};
+
+    explicit CharacterMatcher(const TypedText& text) noexcept
+        : m_text(text) {}
+    [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
+
+private:
+    const TypedText& m_text;
+};
+
+} // namespace vekkiro::suggestions

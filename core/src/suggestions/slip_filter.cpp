@@ -1,0 +1,38 @@
+#include "slip_filter.h"
+
+#include <vekkiro/item_catalogue.h>
+
+#include <optional>
+
+namespace vekkiro::suggestions {
+
+namespace {
+
+Category binOf(const Candidate& candidate) noexcept {
+    return ItemCatalogue::categoryOf(candidate.position).value_or(Category::OtherWaste);
+}
+
+bool isSlip(Match match) noexcept {
+    return match == Match::SlipEqual || match == Match::SlipContains;
+}
+
+} // namespace
+
+void SlipFilter::apply(Candidates& candidates, const TextSoFar&) noexcept {
+    // The bin of every name ranked above any slip, if they share one.
+    std::optional<Category> nearerBin;
+    for (const Candidate& candidate : candidates.all()) {
+        if (!isBetter(candidate.found.match, Match::SlipEqual))
+            continue;
+        if (nearerBin && *nearerBin != binOf(candidate))
+            return;
+        nearerBin = binOf(candidate);
+    }
+    if (!nearerBin)
+        return;
+    candidates.removeIf([&](const Candidate& candidate) {
+        return isSlip(candidate.found.match) && binOf(candidate) != *nearerBin;
+    });
+}
+
+} // namespace vekkiro::suggestions
