@@ -30,6 +30,8 @@ public:
     [[nodiscard]] std::span<const Candidate> all() const noexcept {
         return {m_found.data(), m_count};
     }
+    /// The candidate at a place in all(), to give it a better match.
+    [[nodiscard]] Candidate& at(std::size_t place) noexcept { return m_found[place]; }
     /// Takes out those that `out` says go, keeping the others' order.
     template <typename Out> void removeIf(Out out) noexcept {
         const auto begin = m_found.begin();

@@ -3,7 +3,7 @@
 #include "description_reader.h"
 
 #include <algorithm>
-#include <bitset>
+#include <array>
 
 namespace vekkiro::suggestions {
 
@@ -95,20 +95,28 @@ void KindFilter::apply(Candidates& candidates, const TextSoFar& text) noexcept {
     const Heads heads = headsOf(thing);
     if (heads.longer.size == 0 && heads.shorter.size == 0)
         return;
-    std::bitset<ItemCatalogue::size> offered;
-    for (const Candidate& candidate : candidates.all()) {
-        if (endsAsTheThing(Name(candidate.position), thing))
+    // Where each name stands among the candidates, if it does, by position (index 0: 1).
+    constexpr std::uint16_t none = ItemCatalogue::size;
+    std::array<std::uint16_t, ItemCatalogue::size> placeOf{};
+    placeOf.fill(none);
+    for (std::size_t place = 0; place < candidates.all().size(); ++place) {
+        const Candidate& candidate = candidates.all()[place];
+        // Only a nearer name tells the thing's kind: one read two ways at once is no surer.
+        if (isBetter(candidate.found.match, Match::SharedHead) &&
+            endsAsTheThing(Name(candidate.position), thing))
             return;
-        offered.set(candidate.position - 1U);
+        placeOf[candidate.position - 1U] = static_cast<std::uint16_t>(place);
     }
     forEachNameOfTheHeads(thing, heads, [&](const Name& name, std::uint16_t position, Head head) {
-        if (offered.test(position - 1U))
-            return;
         Found same{Match::SharedHead};
         same.notTheTextsHead = head.size < heads.longer.size;
         same.distance =
             static_cast<std::uint8_t>(distanceOf(lackedBeforeHead(name, thing, head), name.size()));
-        candidates.add(position, same);
+        const std::uint16_t place = placeOf[position - 1U];
+        if (place == none)
+            candidates.add(position, same);
+        else if (isBetter(same, candidates.at(place).found))
+            candidates.at(place).found = same;
     });
 }
 

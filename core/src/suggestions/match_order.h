@@ -73,6 +73,18 @@ enum class Match : std::uint8_t {
     MeantStartsWith,
     MeantContains,
     MeantInOrder,
+    // Two readings at once. Another word in what a question asks
+    // about ("塑膠杯是什麼垃圾": 塑胶杯, 塑料杯).
+    MeantOtherWordEqual,
+    MeantOtherWordStartsWith,
+    MeantOtherWordContains,
+    MeantOtherWordInText,
+    // English in a question ("where should i put old newspapers": newspapers), for a whole name.
+    EnglishAskedEqual,
+    // Pinyin of a description or a question, its grammar words apart ("guoqi de yaopin").
+    DescribedPinyinEqual,
+    DescribedPinyinStartsWith,
+    DescribedPinyinContains,
     // Nothing else matches, but the name ends with the head of the thing the text names: it is
     // of the same kind (红酒瓶子, 玻璃瓶).
     SharedHead,
@@ -91,7 +103,9 @@ struct KindOfMatch {
     WithinKind within;
 };
 
-// The ranking, best first. A match through another word never outranks one by the name's own
+// The ranking, best first. Two readings at once come last, below each reading they combine and
+// below the names of the thing's kind, so that what one reading finds never moves down for them.
+// A match through another word never outranks one by the name's own
 // characters, but for a text that is another word for the whole name (冰激凌 for 冰淇淋): that
 // name comes before names that merely hold the text.
 inline constexpr std::array matchOrder = {
@@ -142,6 +156,14 @@ inline constexpr std::array matchOrder = {
     KindOfMatch{Match::MeantContains, WithinKind::Shorter},
     KindOfMatch{Match::MeantInOrder, WithinKind::Shorter},
     KindOfMatch{Match::SharedHead, WithinKind::Nearer},
+    KindOfMatch{Match::MeantOtherWordEqual, WithinKind::Shorter},
+    KindOfMatch{Match::MeantOtherWordStartsWith, WithinKind::Shorter},
+    KindOfMatch{Match::MeantOtherWordContains, WithinKind::Shorter},
+    KindOfMatch{Match::MeantOtherWordInText, WithinKind::Shorter},
+    KindOfMatch{Match::EnglishAskedEqual, WithinKind::ByEnglish},
+    KindOfMatch{Match::DescribedPinyinEqual, WithinKind::Shorter},
+    KindOfMatch{Match::DescribedPinyinStartsWith, WithinKind::Shorter},
+    KindOfMatch{Match::DescribedPinyinContains, WithinKind::Shorter},
 };
 
 // Each kind's place in matchOrder, by its value; matchKinds where the table lacks it.

@@ -14,8 +14,8 @@ namespace {
 // Of a text longer than any name, only the names it holds can match, and only those over the
 // word put in are new: the word with as much text on each side as a name could reach is enough.
 template <std::size_t budget>
-void addOtherWords(std::u16string_view text, std::size_t& inText,
-                   ReadingList<budget>& readings) noexcept {
+void addOtherWords(std::u16string_view text, std::size_t& inText, Interpretation asWhole,
+                   Interpretation asInText, ReadingList<budget>& readings) noexcept {
     static const std::size_t longestName = [] {
         std::size_t longest = 0;
         for (const std::u16string_view name : ItemCatalogue::entries())
@@ -33,12 +33,12 @@ void addOtherWords(std::u16string_view text, std::size_t& inText,
                 continue;
             std::u16string_view before = text.substr(0, at);
             std::u16string_view after = text.substr(at + entry->word.size());
-            Interpretation as = Interpretation::OtherWord;
+            Interpretation as = asWhole;
             if (before.size() + entry->meaning.size() + after.size() > longestName) {
                 if (inText == OtherWordReader::mostInALongText)
                     return;
                 ++inText;
-                as = Interpretation::OtherWordInText;
+                as = asInText;
                 before = before.substr(before.size() - std::min(before.size(), longestName - 1));
                 after = after.substr(0, longestName - 1);
             }
@@ -58,9 +58,19 @@ void addOtherWords(std::u16string_view text, std::size_t& inText,
 
 void OtherWordReader::read(TextSoFar& text, ReadingList<budget>& readings) noexcept {
     std::size_t inText = 0;
-    addOtherWords(text.typed.view(), inText, readings);
+    const auto add = [&](std::u16string_view part, Interpretation asWhole,
+                         Interpretation asInText) {
+        addOtherWords(part, inText, asWhole, asInText, readings);
+    };
+    add(text.typed.view(), Interpretation::OtherWord, Interpretation::OtherWordInText);
     if (!text.noun.empty())
-        addOtherWords(text.noun, inText, readings);
+        add(text.noun, Interpretation::OtherWord, Interpretation::OtherWordInText);
+    // What a question asks about, and its noun: other words there read two ways at once, after
+    // every reading of one.
+    if (!text.asked.empty())
+        add(text.asked, Interpretation::MeantOtherWord, Interpretation::MeantOtherWordInText);
+    if (!text.askedNoun.empty() && text.askedNoun != text.noun)
+        add(text.askedNoun, Interpretation::MeantOtherWord, Interpretation::MeantOtherWordInText);
 }
 
 } // namespace vekkiro::suggestions

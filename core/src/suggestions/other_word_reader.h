@@ -9,7 +9,8 @@
 
 namespace vekkiro::suggestions {
 
-// Reads the text, and a description's noun, with each other word in it (a word of two
+// Reads the text, a description's noun, and what a question asks about and its noun, with each
+// other word in it (a word of two
 // characters or more) put for the catalogue's word it stands for. Of a text longer than any name,
 // at most the second many: such a text is seldom a guess at one name, and each costs a look at
 // every name that starts with one of its characters.

@@ -48,7 +48,7 @@ void filterAll(Candidates& candidates, const TextSoFar& text, std::tuple<Fs...>*
 
 ReadText::ReadText(std::u16string_view text) noexcept
     : typed(text)
-    , soFar{this->typed, {}, {}, {}} {
+    , soFar{this->typed, {}, {}, {}, {}} {
     if (this->typed.size() == 0)
         return;
     readAll(soFar, readings, static_cast<Readers*>(nullptr));

@@ -14,7 +14,7 @@
 namespace vekkiro::suggestions {
 
 // The best `limit` candidates, best first: each packed into one number of its kind's rank, its
-// order within the kind and its place among the candidates, and those numbers sorted. Allocates
+// order within the kind and its position, and those numbers sorted. Allocates
 // nothing.
 class Ranking {
 public:

@@ -22,6 +22,8 @@ struct TextSoFar {
     /// What a question or request asks about ("外卖塑料怎么扔": 外卖塑料); empty for a text that
     /// asks nothing.
     std::u16string_view asked;
+    /// The noun of what it asks about, where that is a description ("用过的电池怎么扔": 电池).
+    std::u16string_view askedNoun;
     /// What the text names: the noun of what it asks about, what it asks about, its noun, or the
     /// text itself.
     std::u16string_view thing;

@@ -25,18 +25,21 @@ enum CharacterSearch : std::uint8_t {
 
 // What a text was read as.
 enum class Interpretation : std::uint8_t {
-    Noun,               // the noun of a description: by characters, or mistyped
-    Described,          // the last words of a description's noun: by characters
-    Said,               // a description without its grammar words: by characters
-    Meant,              // what a question asks about, its noun, the thing without a model's
-                        // letters or a 子: by characters
-    OtherWord,          // another word in it put for the catalogue's: by characters
-    OtherWordInText,    // as OtherWord, of a text longer than any name: only names it holds count
-    English,            // the catalogue's words that English in it stands for: in the name
-    EnglishAfterPinyin, // as English, of a text that reads as pinyin too
-    EnglishInPart,      // as EnglishAfterPinyin, for some of the text's words only
-    EnglishMistyped,    // as English, of the text with its words put right
-    Mixed,              // English and Chinese, the English put into Chinese: by characters
+    Noun,                 // the noun of a description: by characters, or mistyped
+    Described,            // the last words of a description's noun: by characters
+    Said,                 // a description without its grammar words: by characters
+    Meant,                // what a question asks about, its noun, the thing without a model's
+                          // letters or a 子: by characters
+    OtherWord,            // another word in it put for the catalogue's: by characters
+    OtherWordInText,      // as OtherWord, of a text longer than any name: only names it holds count
+    English,              // the catalogue's words that English in it stands for: in the name
+    EnglishAfterPinyin,   // as English, of a text that reads as pinyin too
+    EnglishInPart,        // as EnglishAfterPinyin, for some of the text's words only
+    EnglishMistyped,      // as English, of the text with its words put right
+    Mixed,                // English and Chinese, the English put into Chinese: by characters
+    MeantOtherWord,       // as OtherWord, of what a question asks about
+    MeantOtherWordInText, // as OtherWordInText, of what a question asks about
+    EnglishAsked,         // as English, of a question's words without those that ask
 };
 
 // Of each interpretation, which matches by characters are searched for, and the kinds they count
@@ -51,6 +54,9 @@ struct CountedAs {
     Match rest;
     /// A noun of a description may be mistyped as any name may (喝完的可乐罐).
     bool mayBeMistyped = false;
+    /// Only the reading as a whole name counts: of a question in English, whose words are few
+    /// and whose thing is said whole ("where is the toilet" asks for no 卫生间用纸).
+    bool wholeNamesOnly = false;
 };
 
 inline constexpr std::array readingKinds = {
@@ -78,6 +84,15 @@ inline constexpr std::array readingKinds = {
               Match::EnglishTypoStartsWith, Match::EnglishTypoContains, Match::EnglishTypoContains},
     CountedAs{Interpretation::Mixed, SearchEverything, Match::MixedEqual, Match::MixedStartsWith,
               Match::MixedContains, Match::MixedInOrder},
+    CountedAs{Interpretation::MeantOtherWord, SearchTextInName | SearchNameInText,
+              Match::MeantOtherWordEqual, Match::MeantOtherWordStartsWith,
+              Match::MeantOtherWordContains, Match::MeantOtherWordInText},
+    CountedAs{Interpretation::MeantOtherWordInText, SearchNameInText, Match::MeantOtherWordEqual,
+              Match::MeantOtherWordStartsWith, Match::MeantOtherWordContains,
+              Match::MeantOtherWordInText},
+    CountedAs{Interpretation::EnglishAsked, SearchTextInName, Match::EnglishAskedEqual,
+              Match::EnglishAskedEqual, Match::EnglishAskedEqual, Match::EnglishAskedEqual, false,
+              true},
 };
 
 static_assert(

@@ -51,8 +51,9 @@ void ReadingMatches::consider(std::uint16_t position, const Reading& reading,
     const Name name(position);
     const CountedAs& kinds = kindsOf(reading.as);
     const std::optional<Found> found = byCharacters(name, reading.text, kinds.searches);
-    // A noun of one character is too little to look for in longer names (我的手: no 手机).
-    if (found && reading.text.size() == 1 && found->match != Match::Equal)
+    // A noun of one character is too little to look for in longer names (我的手: no 手机), and
+    // some readings name only whole names.
+    if (found && (reading.text.size() == 1 || kinds.wholeNamesOnly) && found->match != Match::Equal)
         return;
     std::optional<Found> counted;
     if (found) {

@@ -6,6 +6,7 @@
 // order they apply. A new stage is its file pair and a line here.
 
 #include "character_matcher.h"
+#include "described_pinyin_matcher.h"
 #include "description_reader.h"
 #include "english_reader.h"
 #include "kind_filter.h"
@@ -25,11 +26,11 @@
 
 namespace vekkiro::suggestions {
 
-using Readers = std::tuple<DescriptionReader, OtherWordReader, QuestionReader, MixedLanguageReader,
+using Readers = std::tuple<DescriptionReader, QuestionReader, OtherWordReader, MixedLanguageReader,
                            EnglishReader>;
 
-using NameMatchers =
-    std::tuple<CharacterMatcher, SoundMatcher, ShapeMatcher, PinyinMatcher, PinyinTypoMatcher>;
+using NameMatchers = std::tuple<CharacterMatcher, SoundMatcher, ShapeMatcher, PinyinMatcher,
+                                PinyinTypoMatcher, DescribedPinyinMatcher>;
 
 using ListFilters = std::tuple<SlipFilter, KindFilter>;
 

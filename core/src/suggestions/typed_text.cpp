@@ -104,6 +104,20 @@ TypedText::TypedText(std::u16string_view typed) noexcept
     }
     m_spellable = hasLetter && !hasOther;
     m_mixed = hasLetter && hasOther;
+    static_assert(longestSuggestionText <= 64, "a unit's place is a bit of 64");
+    std::size_t kept = 0;
+    bool apart = false;
+    for (const char16_t unit : typed) {
+        if (kept == size())
+            break;
+        if (isIgnored(unit)) {
+            apart = kept > 0;
+            continue;
+        }
+        m_wordStarts |= apart ? 1ULL << kept : 0U;
+        apart = false;
+        ++kept;
+    }
     if (m_spellable) {
         m_readsAsPinyin = spellsSyllables(*this);
         m_words = TypedWords(typed);

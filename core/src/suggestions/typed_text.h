@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vekkiro::suggestions {
@@ -51,6 +52,17 @@ public:
     [[nodiscard]] std::string_view operator[](std::size_t at) const noexcept {
         return {m_letters[at].data(), m_sizes[at]};
     }
+    /// The words but those that `drop` says go.
+    template <typename Drop> [[nodiscard]] TypedWords without(Drop drop) const noexcept {
+        TypedWords kept;
+        for (std::size_t at = 0; at < m_count; ++at) {
+            if (drop((*this)[at]))
+                continue;
+            kept.m_letters[kept.m_count] = m_letters[at];
+            kept.m_sizes[kept.m_count++] = m_sizes[at];
+        }
+        return kept;
+    }
 
 private:
     std::array<std::array<char, longestEnglishWord>, mostEnglishWords> m_letters{};
@@ -74,12 +86,18 @@ public:
     [[nodiscard]] bool readsAsPinyin() const noexcept { return m_readsAsPinyin; }
     /// Its words as typed, for English: only of a spellable text.
     [[nodiscard]] const TypedWords& words() const noexcept { return m_words; }
+    /// Whether a space or punctuation came before the unit at `at` (not the first): where the
+    /// person typed one word apart from the one before.
+    [[nodiscard]] bool startsAWord(std::size_t at) const noexcept {
+        return at < size() && ((m_wordStarts >> at) & 1U) != 0;
+    }
 
 private:
     std::array<Pinyin, longestSuggestionText> m_pinyin{};
     bool m_spellable = false;
     bool m_mixed = false;
     bool m_readsAsPinyin = false;
+    std::uint64_t m_wordStarts = 0;
     TypedWords m_words;
 };
 
