@@ -88,7 +88,7 @@ DescribedPinyinMatcher::DescribedPinyinMatcher(const TypedText& text) noexcept {
     }
 }
 
-std::optional<Found> DescribedPinyinMatcher::match(const Name& name, int) const noexcept {
+std::optional<Found> DescribedPinyinMatcher::matchReadings(const Name& name) const noexcept {
     std::optional<Found> best;
     for (std::size_t at = 0; at < m_count; ++at) {
         std::optional<Found> found = byPinyin(name, m_readings[at]);

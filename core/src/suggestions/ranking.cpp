@@ -47,8 +47,9 @@ constexpr std::uint32_t rankOf(const Found& found, std::size_t nameLength,
 
 Ranking::Ranking(std::span<const Candidate> candidates, std::size_t limit) noexcept {
     // A name is a candidate once: its position leads back to its place.
-    std::array<std::uint32_t, ItemCatalogue::size> ranks{};
-    std::array<std::uint16_t, ItemCatalogue::size + 1> placeOf{};
+    // Only what is set is read: left unset, they cost a keystroke nothing.
+    std::array<std::uint32_t, ItemCatalogue::size> ranks;
+    std::array<std::uint16_t, ItemCatalogue::size + 1> placeOf;
     for (std::size_t place = 0; place < candidates.size(); ++place) {
         const Candidate& candidate = candidates[place];
         ranks[place] =

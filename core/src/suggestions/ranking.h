@@ -26,7 +26,7 @@ public:
     }
 
 private:
-    std::array<std::uint16_t, ItemCatalogue::size> m_best{};
+    std::array<std::uint16_t, ItemCatalogue::size> m_best; // the first m_kept only
     std::size_t m_kept = 0;
 };
 
