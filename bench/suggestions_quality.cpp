@@ -6,8 +6,12 @@
 //  - "text	meant…": texts for a catalogue name; prints how many reach it on the first row and
 //    within the list, and how many put a name of another bin first;
 //  - "text	bin…": things the catalogue does not hold, with the bin the catalogue files their
-//    kin in; prints how many get a first row of their bin, of another bin, or no row.
+//    kin in; prints how many get a first row of their bin, of another bin, or no row;
+//  - "text	kind…": texts that name no item at all; prints how many offer anything, every row a
+//    wrong answer.
 // With --list, every text follows with its first rows.
+#include "utf8_text.h"
+
 #include <vekkiro/bins.h>
 #include <vekkiro/item_catalogue.h>
 #include <vekkiro/suggestions.h>
@@ -24,45 +28,10 @@
 
 namespace {
 
+using vekkiro::testing::fromUtf8;
+using vekkiro::testing::utf8;
+
 constexpr std::size_t listRows = 8;
-
-std::u16string fromUtf8(std::string_view text) {
-    std::u16string out;
-    for (std::size_t at = 0; at < text.size();) {
-        const auto c = static_cast<unsigned char>(text[at]);
-        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        if (at + length > text.size())
-            break;
-        char32_t code = length == 1   ? c
-                        : length == 2 ? c & 0x1F
-                        : length == 3 ? c & 0x0F
-                                      : c & 0x07;
-        for (std::size_t i = 1; i < length; ++i)
-            code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-        if (code < 0x10000)
-            out += static_cast<char16_t>(code);
-        at += length;
-    }
-    return out;
-}
-
-std::string toUtf8(std::u16string_view text) {
-    std::string out;
-    for (const char16_t unit : text) {
-        const auto c = static_cast<unsigned>(unit);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 std::optional<vekkiro::Category> binNamed(std::string_view label) {
     for (const vekkiro::Bin& bin : vekkiro::bins)
@@ -88,7 +57,7 @@ std::string rowsOf(const std::vector<vekkiro::Suggestion>& rows, std::size_t sho
     std::string out;
     for (std::size_t i = 0; i < rows.size() && i < shown; ++i) {
         const int position = rows[i].position;
-        out += (i > 0 ? " · " : "") + toUtf8(vekkiro::ItemCatalogue::entry(position)) + " " +
+        out += (i > 0 ? " · " : "") + utf8(vekkiro::ItemCatalogue::entry(position)) + " " +
                std::string(vekkiro::binOf(binOf(position)).label.substr(0, 6));
     }
     return out.empty() ? "—" : out;
@@ -139,7 +108,7 @@ void measureMeant(const char* path, const std::vector<Row>& rows, bool list) {
         none += suggested.empty() ? 1 : 0;
         wrongFirst += !suggested.empty() && binOf(suggested[0].position) != *meantBin;
         if (list)
-            std::cout << "  " << (at ? "+" : "-") << " " << toUtf8(row.text) << " → " << row.second
+            std::cout << "  " << (at ? "+" : "-") << " " << utf8(row.text) << " → " << row.second
                       << ": " << rowsOf(suggested, 3) << '\n';
     }
     const std::size_t n = rows.size() - unknown;
@@ -173,7 +142,7 @@ void measureBins(const char* path, const std::vector<Row>& rows, bool list) {
                       << (suggested.empty()                      ? " "
                           : binOf(suggested[0].position) == *bin ? "+"
                                                                  : "-")
-                      << " " << toUtf8(row.text) << " (" << row.second
+                      << " " << utf8(row.text) << " (" << row.second
                       << "): " << rowsOf(suggested, 3) << '\n';
     }
     const std::size_t n = rows.size() - unknown;
@@ -181,6 +150,19 @@ void measureBins(const char* path, const std::vector<Row>& rows, bool list) {
     std::printf("  first row of their bin        %4zu  %5.1f %%\n", right, percent(right, n));
     std::printf("  first row of another bin      %4zu  %5.1f %%\n", wrong, percent(wrong, n));
     std::printf("  no row                        %4zu  %5.1f %%\n", none, percent(none, n));
+}
+
+void measureNothing(const char* path, const std::vector<Row>& rows, bool list) {
+    std::size_t offering = 0;
+    for (const Row& row : rows) {
+        const auto suggested = vekkiro::suggest(row.text, listRows);
+        offering += suggested.empty() ? 0 : 1;
+        if (list && !suggested.empty())
+            std::cout << "  - " << utf8(row.text) << ": " << rowsOf(suggested, 3) << '\n';
+    }
+    std::printf("%s: %zu texts that name no item\n", path, rows.size());
+    std::printf("  offer something               %4zu  %5.1f %%\n", offering,
+                percent(offering, rows.size()));
 }
 
 } // namespace
@@ -198,7 +180,10 @@ int main(int argc, char** argv) {
             measureMeant(argv[i], rows, list);
         else if (header.starts_with("text\tbin"))
             measureBins(argv[i], rows, list);
+        else if (header.starts_with("text\tkind"))
+            measureNothing(argv[i], rows, list);
         else
-            std::fprintf(stderr, "%s: neither text/meant nor text/bin\n", argv[i]);
+            std::fprintf(stderr, "%s: its header is none of text/meant, text/bin, text/kind\n",
+                         argv[i]);
     }
 }

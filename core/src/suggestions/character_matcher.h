@@ -5,6 +5,7 @@
 
 #include "catalogue_names.h"
 #include "match_order.h"
+#include "name_matcher.h"
 #include "reading.h"
 #include "typed_text.h"
 
@@ -21,17 +22,13 @@ namespace vekkiro::suggestions {
 [[nodiscard]] std::optional<Found> byCharacters(const Name& name, const Characters& text,
                                                 std::uint8_t searches = SearchEverything) noexcept;
 
-class CharacterMatcher {
+class CharacterMatcher : public MatcherOfTheText {
 public:
     static constexpr std::array kinds = {Match::Equal, Match::StartsWith, Match::Contains,
                                          Match::NameInText, Match::InOrder};
 
-    explicit CharacterMatcher(const TypedText& text) noexcept
-        : m_text(text) {}
+    using MatcherOfTheText::MatcherOfTheText;
     [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
-
-private:
-    const TypedText& m_text;
 };
 
 } // namespace vekkiro::suggestions

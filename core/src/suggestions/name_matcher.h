@@ -24,6 +24,16 @@ concept NameMatcher = std::constructible_from<M, const TypedText&> &&
     noexcept->std::same_as<std::optional<Found>>;
 };
 
+// What a matcher that needs nothing but the typed text holds.
+class MatcherOfTheText {
+public:
+    explicit MatcherOfTheText(const TypedText& text) noexcept
+        : m_text(text) {}
+
+protected:
+    const TypedText& m_text;
+};
+
 // Whether every kind a matcher answers outranks every kind the next one does: then the first
 // match found is the best.
 template <typename First, typename Next> constexpr bool rankedBefore() noexcept {

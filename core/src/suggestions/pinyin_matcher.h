@@ -5,6 +5,7 @@
 
 #include "catalogue_names.h"
 #include "match_order.h"
+#include "name_matcher.h"
 #include "typed_text.h"
 
 #include <array>
@@ -18,19 +19,15 @@ namespace vekkiro::suggestions {
 // digits, or of letters and characters.
 [[nodiscard]] std::optional<Found> byPinyin(const Name& name, const TypedText& text) noexcept;
 
-class PinyinMatcher {
+class PinyinMatcher : public MatcherOfTheText {
 public:
     static constexpr std::array kinds = {Match::PinyinEqual,         Match::InitialsEqual,
                                          Match::PinyinStartsWith,    Match::PinyinUnfinished,
                                          Match::PinyinContains,      Match::ForgivingEqual,
                                          Match::ForgivingStartsWith, Match::InitialsStartsWith};
 
-    explicit PinyinMatcher(const TypedText& text) noexcept
-        : m_text(text) {}
+    using MatcherOfTheText::MatcherOfTheText;
     [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
-
-private:
-    const TypedText& m_text;
 };
 
 } // namespace vekkiro::suggestions

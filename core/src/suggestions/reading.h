@@ -135,8 +135,6 @@ struct Reading {
 // that reads much leaves the others their room.
 template <std::size_t budget> class ReadingList {
 public:
-    static constexpr std::size_t capacity = budget;
-
     /// Adds a reading where there is room; whether there was.
     bool add(std::u16string_view text, Interpretation as,
              std::array<std::string_view, 3> english = {}) noexcept {

@@ -4,6 +4,7 @@
 
 #include "catalogue_names.h"
 #include "match_order.h"
+#include "name_matcher.h"
 #include "typed_text.h"
 
 #include <array>
@@ -17,16 +18,12 @@ namespace vekkiro::suggestions {
 [[nodiscard]] std::optional<Match> bySlip(const Name& name, const Characters& text) noexcept;
 
 // A slip in the typed text, where it is not letters and digits (pinyin has slips of its own).
-class ShapeMatcher {
+class ShapeMatcher : public MatcherOfTheText {
 public:
     static constexpr std::array kinds = {Match::SlipEqual, Match::SlipContains};
 
-    explicit ShapeMatcher(const TypedText& text) noexcept
-        : m_text(text) {}
+    using MatcherOfTheText::MatcherOfTheText;
     [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
-
-private:
-    const TypedText& m_text;
 };
 
 } // namespace vekkiro::suggestions

@@ -4,6 +4,7 @@
 
 #include "catalogue_names.h"
 #include "match_order.h"
+#include "name_matcher.h"
 #include "typed_text.h"
 
 #include <array>
@@ -13,17 +14,13 @@ namespace vekkiro::suggestions {
 
 // The text in the name where characters that differ read the same ("牙高": 牙膏), with at least
 // one character the same.
-class SoundMatcher {
+class SoundMatcher : public MatcherOfTheText {
 public:
     static constexpr std::array kinds = {Match::SoundsEqual, Match::SoundsStartsWith,
                                          Match::SoundsContains};
 
-    explicit SoundMatcher(const TypedText& text) noexcept
-        : m_text(text) {}
+    using MatcherOfTheText::MatcherOfTheText;
     [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
-
-private:
-    const TypedText& m_text;
 };
 
 } // namespace vekkiro::suggestions
