@@ -19,7 +19,7 @@ using suggestions::ReadText;
 std::array<std::string_view, 3> englishOf(const Candidate& candidate, const ReadText& text) {
     if (!suggestions::showsEnglish(candidate.found.match))
         return {};
-    return text.readings.of<suggestions::EnglishReader>().all()[candidate.found.reading].english;
+    return text.readings.of<suggestions::EnglishReader>().all()[candidate.found.order].english;
 }
 
 } // namespace

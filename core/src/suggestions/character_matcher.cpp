@@ -50,15 +50,17 @@ bool holdsInOrder(const Whole& whole, const Part& part) noexcept {
 
 } // namespace
 
-std::optional<Found> byCharacters(const Name& name, const Characters& text,
-                                  std::uint8_t searches) noexcept {
+bool byCharacters(const Name& name, const Characters& text, std::uint8_t searches,
+                  Found& found) noexcept {
     const auto same = [&](std::size_t inName, std::size_t inText) {
         return name.compared(inName) == text.compared(inText);
     };
     if ((searches & SearchTextInName) != 0 && name.filter().mayHoldAll(text.filter()))
-        if (const auto at = find(name, text, same))
-            return Found{atPlace(*at, text.size(), name.size(), Match::Equal, Match::StartsWith,
-                                 Match::Contains)};
+        if (const auto at = find(name, text, same)) {
+            found = Found{atPlace(*at, text.size(), name.size(), Match::Equal, Match::StartsWith,
+                                  Match::Contains)};
+            return true;
+        }
 
     const std::size_t n = name.size();
     const std::size_t t = text.size();
@@ -72,9 +74,8 @@ std::optional<Found> byCharacters(const Name& name, const Characters& text,
             std::size_t i = 0;
             while (i < n && same(i, t - n + i))
                 ++i;
-            Found found{Match::NameInText};
-            found.notTheTextsHead = i != n;
-            return found;
+            found = Found{Match::NameInText, i != n};
+            return true;
         }
     }
 
@@ -82,19 +83,21 @@ std::optional<Found> byCharacters(const Name& name, const Characters& text,
     // that, a text shares too little with a name to mean it.
     const std::size_t shorter = std::min(n, t);
     if ((searches & SearchInOrder) == 0 || shorter < 2 || 2 * shorter < std::max(n, t))
-        return std::nullopt;
+        return false;
     if (t > n ? !text.filter().mayHoldAll(name.filter()) : !name.filter().mayHoldAll(text.filter()))
-        return std::nullopt;
+        return false;
     for (std::size_t start = 0; start < n; ++start) {
         const Rotated rotated(name, start);
-        if (t >= n ? holdsInOrder(text, rotated) : holdsInOrder(rotated, text))
-            return Found{Match::InOrder};
+        if (t >= n ? holdsInOrder(text, rotated) : holdsInOrder(rotated, text)) {
+            found = Found{Match::InOrder};
+            return true;
+        }
     }
-    return std::nullopt;
+    return false;
 }
 
-std::optional<Found> CharacterMatcher::match(const Name& name, int) const noexcept {
-    return byCharacters(name, m_text);
+bool CharacterMatcher::match(const Name& name, int, Found& found) const noexcept {
+    return byCharacters(name, m_text, SearchEverything, found);
 }
 
 } // namespace vekkiro::suggestions

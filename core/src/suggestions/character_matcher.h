@@ -16,11 +16,13 @@
 
 namespace vekkiro::suggestions {
 
-// The matches by characters that `searches` asks for (CharacterSearch): the text in the name
-// (Match::Equal, StartsWith, Contains), the name in the text (Match::NameInText), or in order with
-// gaps, or swapped (Match::InOrder). Of any text: the typed one or another reading.
-[[nodiscard]] std::optional<Found> byCharacters(const Name& name, const Characters& text,
-                                                std::uint8_t searches = SearchEverything) noexcept;
+// Whether the name matches the text by characters in one of the ways `searches` asks for
+// (CharacterSearch), and how in `found`: the text in the name (Match::Equal, StartsWith,
+// Contains), the name in the text (Match::NameInText), or in order with gaps, or swapped
+// (Match::InOrder). Of any text: the typed one or another reading. A bool, as a matcher's answer
+// is (name_matcher.h).
+[[nodiscard]] bool byCharacters(const Name& name, const Characters& text, std::uint8_t searches,
+                                Found& found) noexcept;
 
 class CharacterMatcher : public MatcherOfTheText {
 public:
@@ -28,7 +30,7 @@ public:
                                          Match::NameInText, Match::InOrder};
 
     using MatcherOfTheText::MatcherOfTheText;
-    [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
+    [[nodiscard]] bool match(const Name& name, int position, Found& found) const noexcept;
 };
 
 } // namespace vekkiro::suggestions

@@ -4,6 +4,7 @@
 
 #include "catalogue_names.h"
 #include "match_order.h"
+#include "name_matcher.h"
 #include "typed_text.h"
 
 #include <array>
@@ -24,9 +25,9 @@ public:
                                          Match::DescribedPinyinContains};
 
     explicit DescribedPinyinMatcher(const TypedText& text) noexcept;
-    [[nodiscard]] std::optional<Found> match(const Name& name, int /*position*/) const noexcept {
+    [[nodiscard]] bool match(const Name& name, int /*position*/, Found& found) const noexcept {
         // Asked of every name: most texts are no description in pinyin.
-        return m_count == 0 ? std::nullopt : matchReadings(name);
+        return m_count > 0 && answer(matchReadings(name), found);
     }
 
     /// The texts read, for a test: the words without grammar, then the noun.

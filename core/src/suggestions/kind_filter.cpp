@@ -109,8 +109,8 @@ void KindFilter::apply(Candidates& candidates, const TextSoFar& text) noexcept {
     }
     forEachNameOfTheHeads(thing, heads, [&](const Name& name, std::uint16_t position, Head head) {
         Found same{Match::SharedHead};
-        same.notTheTextsHead = head.size < heads.longer.size;
-        same.distance =
+        same.later = head.size < heads.longer.size;
+        same.order =
             static_cast<std::uint8_t>(distanceOf(lackedBeforeHead(name, thing, head), name.size()));
         const std::uint16_t place = placeOf[position - 1U];
         if (place == none)

@@ -204,21 +204,22 @@ constexpr bool showsEnglish(Match match) noexcept {
     return withinKind(match) == WithinKind::ByEnglish;
 }
 
-// A match, and what orders it among matches of its kind.
+// A match, and what orders it among matches of its kind. Every matcher answers one for every name
+// at every keystroke: it is kept to three bytes, which a return carries in a register (at six,
+// built in memory a byte at a time and read back whole, it stalled each answer).
 struct Found {
     Match match;
-    /// Of a match by pinyin: it needs a character's rarer reading (腊 read xī rather than là).
-    bool rarerReading = false;
-    /// Of a name that the text holds: the text does not end with it, so it is not what the text
-    /// is about (纽扣电池 is a battery). Of a name of the thing's kind: it ends with the shorter
-    /// of the thing's heads.
-    bool notTheTextsHead = false;
-    /// Which reading of the text gave the match, by its number among the readings of its source:
-    /// of an English one, the row shows its English.
-    std::uint8_t reading = 0;
-    /// Of a name of the thing's kind: how far it is from the thing (WithinKind::Nearer).
-    std::uint8_t distance = 0;
+    /// Comes after the others of its kind: of a match by pinyin, it needs a character's rarer
+    /// reading (腊 read xī rather than là); of a name that the text holds, the text does not end
+    /// with it, so it is not what the text is about (纽扣电池 is a battery); of a name of the
+    /// thing's kind, it ends with the shorter of the thing's heads.
+    bool later = false;
+    /// Where the kind is ordered so (withinKind): of a match through English, which reading gave
+    /// it, by its number among the English readings (the row shows its English); of a name of the
+    /// thing's kind, how far it is from the thing.
+    std::uint8_t order = 0;
 };
+static_assert(sizeof(Found) == 3);
 
 constexpr bool isBetter(const Found& a, const Found& b) noexcept {
     return isBetter(a.match, b.match);

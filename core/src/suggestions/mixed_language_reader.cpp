@@ -57,7 +57,7 @@ MixedLanguages::MixedLanguages(std::u16string_view text) noexcept {
     for (std::size_t r = 0; r < count; ++r) {
         if (!runs[r].english)
             continue;
-        const EnglishText english{TypedWords(runs[r].text)};
+        const EnglishText english{TypedWords(Characters(runs[r].text))};
         if (english.size() == 0)
             return;
         findWords(englishEntries(english, 0, english.size()), runs[r]);

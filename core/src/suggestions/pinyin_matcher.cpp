@@ -208,12 +208,12 @@ std::optional<Found> byPinyin(const Name& name, const TypedText& text) noexcept 
         return Found{*any};
     const std::optional<Match> commonest = spelledWith(name, text, Spellings::Commonest);
     Found found{*any};
-    found.rarerReading = !commonest || isBetter(*any, *commonest);
+    found.later = !commonest || isBetter(*any, *commonest);
     return found;
 }
 
-std::optional<Found> PinyinMatcher::match(const Name& name, int) const noexcept {
-    return byPinyin(name, m_text);
+bool PinyinMatcher::match(const Name& name, int, Found& found) const noexcept {
+    return answer(byPinyin(name, m_text), found);
 }
 
 } // namespace vekkiro::suggestions

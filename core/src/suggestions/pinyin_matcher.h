@@ -27,7 +27,7 @@ public:
                                          Match::ForgivingStartsWith, Match::InitialsStartsWith};
 
     using MatcherOfTheText::MatcherOfTheText;
-    [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
+    [[nodiscard]] bool match(const Name& name, int position, Found& found) const noexcept;
 };
 
 } // namespace vekkiro::suggestions

@@ -72,7 +72,11 @@ PinyinTypoMatcher::PinyinTypoMatcher(const TypedText& text) noexcept
     m_mayBeAStart = m_size >= shortestMistypedStart && !text.readsAsPinyin();
 }
 
-std::optional<Found> PinyinTypoMatcher::match(const Name&, int position) const noexcept {
+bool PinyinTypoMatcher::match(const Name&, int position, Found& found) const noexcept {
+    return answer(mistyped(position), found);
+}
+
+std::optional<Match> PinyinTypoMatcher::mistyped(int position) const noexcept {
     if (m_size == 0)
         return std::nullopt;
     const std::string_view typed(m_letters.data(), m_size);
@@ -88,14 +92,14 @@ std::optional<Found> PinyinTypoMatcher::match(const Name&, int position) const n
     const std::string_view whole = m_spellings.whole(position);
     if (mayStartAlike(whole)) {
         if (nearInLength(whole) && isOneSlip(typed, whole))
-            return Found{Match::PinyinTypoEqual};
+            return Match::PinyinTypoEqual;
         if (m_mayBeAStart && whole.size() + 1 >= m_size && isOneSlip(typed, whole, true))
-            return Found{Match::PinyinTypoStartsWith};
+            return Match::PinyinTypoStartsWith;
     }
     if (const std::string_view initials = m_spellings.initials(position);
         m_size >= shortestMistypedInitials && nearInLength(initials) && mayStartAlike(initials) &&
         isOneSlip(typed, initials))
-        return Found{Match::InitialsTypo};
+        return Match::InitialsTypo;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include "catalogue_names.h"
 #include "match_order.h"
+#include "name_matcher.h"
 #include "typed_text.h"
 
 #include <array>
@@ -43,9 +44,11 @@ public:
     explicit PinyinTypoMatcher(const TypedText& text) noexcept;
 
     /// How the name's pinyin is mistyped in the text, if it is.
-    [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
+    [[nodiscard]] bool match(const Name& name, int position, Found& found) const noexcept;
 
 private:
+    [[nodiscard]] std::optional<Match> mistyped(int position) const noexcept;
+
     const NameSpellings& m_spellings;
     std::array<char, longestSuggestionText> m_letters{};
     std::size_t m_size = 0; // 0: the text is not read so

@@ -21,14 +21,11 @@ public:
     explicit Matchers(const TypedText& text) noexcept
         : m_matchers(Ms(text)...) {}
 
-    [[nodiscard]] std::optional<Found> firstMatch(const Name& name, int position) const noexcept {
-        std::optional<Found> found;
-        std::apply(
-            [&](const auto&... matchers) {
-                (void)((found = matchers.match(name, position)).has_value() || ...);
-            },
+    /// Whether one matches, and the first one's match in `found`.
+    [[nodiscard]] bool firstMatch(const Name& name, int position, Found& found) const noexcept {
+        return std::apply(
+            [&](const auto&... matchers) { return (matchers.match(name, position, found) || ...); },
             m_matchers);
-        return found;
     }
 
 private:
@@ -63,12 +60,13 @@ void matchNames(const ReadText& text, Candidates& candidates) noexcept {
     for (int position = ItemCatalogue::firstPosition; position < ItemCatalogue::sentinelPosition;
          ++position) {
         const Name name(position);
-        std::optional<Found> best = matchers.firstMatch(name, position);
+        Found best{};
+        const bool matched = matchers.firstMatch(name, position, best);
         const std::optional<Found>& other = throughReadings.of(position);
-        if (other && (!best || isBetter(*other, *best)))
-            best = other;
-        if (best)
-            candidates.add(static_cast<std::uint16_t>(position), *best);
+        if (other && (!matched || isBetter(*other, best)))
+            candidates.add(static_cast<std::uint16_t>(position), *other);
+        else if (matched)
+            candidates.add(static_cast<std::uint16_t>(position), best);
     }
 }
 

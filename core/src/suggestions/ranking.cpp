@@ -22,7 +22,7 @@ static_assert(matchKinds < (1U << (32 - orderBits - positionBits)));
 constexpr std::uint32_t rankOf(const Found& found, std::size_t nameLength,
                                std::size_t position) noexcept {
     constexpr std::size_t longest = (1U << lengthBits) - 1;
-    const bool later = found.rarerReading || found.notTheTextsHead;
+    const bool later = found.later;
     const std::size_t length = std::min(nameLength, longest);
     std::size_t order = later ? 1U << lengthBits : 0U;
     switch (withinKind(found.match)) {
@@ -33,10 +33,10 @@ constexpr std::uint32_t rankOf(const Found& found, std::size_t nameLength,
         order += longest - length;
         break;
     case WithinKind::ByEnglish:
-        order = found.reading;
+        order = found.order;
         break;
     case WithinKind::Nearer:
-        order += std::min<std::size_t>(found.distance, longest);
+        order += std::min<std::size_t>(found.order, longest);
         break;
     }
     return static_cast<std::uint32_t>(rankOf(found.match)) << (orderBits + positionBits) |

@@ -50,16 +50,18 @@ void ReadingMatches::consider(std::uint16_t position, const Reading& reading,
                               std::uint8_t number) noexcept {
     const Name name(position);
     const CountedAs& kinds = kindsOf(reading.as);
-    const std::optional<Found> found = byCharacters(name, reading.text, kinds.searches);
+    Found found{};
+    const bool matched = byCharacters(name, reading.text, kinds.searches, found);
     // A noun of one character is too little to look for in longer names (我的手: no 手机), and
     // some readings name only whole names.
-    if (found && (reading.text.size() == 1 || kinds.wholeNamesOnly) && found->match != Match::Equal)
+    if (matched && (reading.text.size() == 1 || kinds.wholeNamesOnly) &&
+        found.match != Match::Equal)
         return;
     std::optional<Found> counted;
-    if (found) {
-        counted = *found;
-        counted->match = countedAs(found->match, reading.as);
-        counted->reading = number;
+    if (matched) {
+        counted = found;
+        counted->match = countedAs(found.match, reading.as);
+        counted->order = number;
     } else if (kinds.mayBeMistyped) {
         if (const auto slip = bySlip(name, reading.text))
             counted = Found{*slip};

@@ -42,12 +42,8 @@ std::optional<Match> bySlip(const Name& name, const Characters& text) noexcept {
     return std::nullopt;
 }
 
-std::optional<Found> ShapeMatcher::match(const Name& name, int) const noexcept {
-    if (m_text.spellable())
-        return std::nullopt;
-    if (const auto slip = bySlip(name, m_text))
-        return Found{*slip};
-    return std::nullopt;
+bool ShapeMatcher::match(const Name& name, int, Found& found) const noexcept {
+    return !m_text.spellable() && answer(bySlip(name, m_text), found);
 }
 
 } // namespace vekkiro::suggestions

@@ -23,7 +23,7 @@ public:
     static constexpr std::array kinds = {Match::SlipEqual, Match::SlipContains};
 
     using MatcherOfTheText::MatcherOfTheText;
-    [[nodiscard]] std::optional<Found> match(const Name& name, int position) const noexcept;
+    [[nodiscard]] bool match(const Name& name, int position, Found& found) const noexcept;
 };
 
 } // namespace vekkiro::suggestions

@@ -2,8 +2,9 @@
 
 namespace vekkiro::suggestions {
 
-std::optional<Found> SoundMatcher::match(const Name& name, int) const noexcept {
-    const TypedText& text = m_text;
+namespace {
+
+std::optional<Match> bySound(const Name& name, const TypedText& text) noexcept {
     if (text.spellable() || text.size() < 2 || text.size() > name.size() ||
         !text.filter().mayShareAny(name.filter()))
         return std::nullopt;
@@ -17,10 +18,16 @@ std::optional<Found> SoundMatcher::match(const Name& name, int) const noexcept {
                 break;
         }
         if (i == text.size() && anySame)
-            return Found{atPlace(at, text.size(), name.size(), Match::SoundsEqual,
-                                 Match::SoundsStartsWith, Match::SoundsContains)};
+            return atPlace(at, text.size(), name.size(), Match::SoundsEqual,
+                           Match::SoundsStartsWith, Match::SoundsContains);
     }
     return std::nullopt;
+}
+
+} // namespace
+
+bool SoundMatcher::match(const Name& name, int, Found& found) const noexcept {
+    return answer(bySound(name, m_text), found);
 }
 
 } // namespace vekkiro::suggestions

@@ -41,14 +41,20 @@ bool spellsSyllables(const Characters& text) noexcept {
 } // namespace
 
 Characters::Characters(std::u16string_view typed) noexcept {
+    bool apart = false;
     for (const char16_t unit : typed) {
-        if (isIgnored(unit))
+        if (isIgnored(unit)) {
+            apart = m_size > 0;
             continue;
+        }
         if (m_size == m_units.size()) {
             m_size = 0;
+            m_wordStarts = 0;
             m_filter = {};
             return;
         }
+        m_wordStarts |= apart ? 1ULL << m_size : 0U;
+        apart = false;
         m_units[m_size] = simplifiedForm(foldedAscii(unit));
         m_compared[m_size] = comparedUnit(m_units[m_size]);
         m_filter.add(m_compared[m_size]);
@@ -56,41 +62,33 @@ Characters::Characters(std::u16string_view typed) noexcept {
     }
 }
 
-TypedWords::TypedWords(std::u16string_view typed) noexcept {
-    std::array<char, longestEnglishWord> word{};
-    std::size_t length = 0;
-    bool valid = true;
-    const auto end = [&] {
-        if (length == 0)
-            return;
-        if (length > longestEnglishWord) {
-            valid = false;
-        } else if (!isEnglishFunctionWord({word.data(), length})) {
-            if (m_count == m_letters.size()) {
-                valid = false;
-            } else {
-                m_letters[m_count] = word;
-                m_sizes[m_count++] = length;
-            }
+TypedWords::TypedWords(const Characters& text) noexcept {
+    std::size_t start = 0;
+    const auto end = [&](std::size_t at) {
+        const std::size_t length = at - start;
+        const std::u16string_view units = text.view().substr(start, length);
+        start = at;
+        if (length > longestEnglishWord)
+            return false;
+        std::array<char, longestEnglishWord> word{};
+        for (std::size_t i = 0; i < length; ++i) {
+            if (!isLetter(units[i]))
+                return false; // a digit: no English
+            word[i] = static_cast<char>(units[i]);
         }
-        length = 0;
+        if (isEnglishFunctionWord({word.data(), length}))
+            return true;
+        if (m_count == m_letters.size())
+            return false;
+        m_letters[m_count] = word;
+        m_sizes[m_count++] = length;
+        return true;
     };
-    for (const char16_t typedUnit : typed) {
-        const char16_t unit = foldedAscii(typedUnit);
-        if (isLetter(unit)) {
-            if (length < word.size())
-                word[length] = static_cast<char>(unit);
-            ++length;
-        } else if (isIgnored(unit)) {
-            end();
-        } else {
+    for (std::size_t at = 1; at <= text.size(); ++at)
+        if ((at == text.size() || text.startsAWord(at)) && !end(at)) {
             m_count = 0;
             return;
         }
-    }
-    end();
-    if (!valid)
-        m_count = 0;
 }
 
 TypedText::TypedText(std::u16string_view typed) noexcept
@@ -104,23 +102,9 @@ TypedText::TypedText(std::u16string_view typed) noexcept
     }
     m_spellable = hasLetter && !hasOther;
     m_mixed = hasLetter && hasOther;
-    static_assert(longestSuggestionText <= 64, "a unit's place is a bit of 64");
-    std::size_t kept = 0;
-    bool apart = false;
-    for (const char16_t unit : typed) {
-        if (kept == size())
-            break;
-        if (isIgnored(unit)) {
-            apart = kept > 0;
-            continue;
-        }
-        m_wordStarts |= apart ? 1ULL << kept : 0U;
-        apart = false;
-        ++kept;
-    }
     if (m_spellable) {
         m_readsAsPinyin = spellsSyllables(*this);
-        m_words = TypedWords(typed);
+        m_words = TypedWords(*this);
     }
 }
 

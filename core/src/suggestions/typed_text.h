@@ -28,11 +28,19 @@ public:
     [[nodiscard]] char16_t compared(std::size_t at) const noexcept { return m_compared[at]; }
     [[nodiscard]] std::u16string_view view() const noexcept { return {m_units.data(), m_size}; }
     [[nodiscard]] const UnitFilter& filter() const noexcept { return m_filter; }
+    /// Whether a space or punctuation came before the unit at `at` (not the first): where the
+    /// person typed one word apart from the one before.
+    [[nodiscard]] bool startsAWord(std::size_t at) const noexcept {
+        return at < m_size && ((m_wordStarts >> at) & 1U) != 0;
+    }
 
 private:
+    static_assert(longestSuggestionText <= 64, "a unit's place is a bit of 64");
+
     std::array<char16_t, longestSuggestionText> m_units{};
     std::array<char16_t, longestSuggestionText> m_compared{};
     std::size_t m_size = 0;
+    std::uint64_t m_wordStarts = 0;
     UnitFilter m_filter;
 };
 
@@ -46,7 +54,7 @@ inline constexpr std::size_t mostEnglishWords = 8;
 class TypedWords {
 public:
     TypedWords() noexcept = default;
-    explicit TypedWords(std::u16string_view typed) noexcept;
+    explicit TypedWords(const Characters& text) noexcept;
 
     [[nodiscard]] std::size_t size() const noexcept { return m_count; }
     [[nodiscard]] std::string_view operator[](std::size_t at) const noexcept {
@@ -86,18 +94,12 @@ public:
     [[nodiscard]] bool readsAsPinyin() const noexcept { return m_readsAsPinyin; }
     /// Its words as typed, for English: only of a spellable text.
     [[nodiscard]] const TypedWords& words() const noexcept { return m_words; }
-    /// Whether a space or punctuation came before the unit at `at` (not the first): where the
-    /// person typed one word apart from the one before.
-    [[nodiscard]] bool startsAWord(std::size_t at) const noexcept {
-        return at < size() && ((m_wordStarts >> at) & 1U) != 0;
-    }
 
 private:
     std::array<Pinyin, longestSuggestionText> m_pinyin{};
     bool m_spellable = false;
     bool m_mixed = false;
     bool m_readsAsPinyin = false;
-    std::uint64_t m_wordStarts = 0;
     TypedWords m_words;
 };
 
