@@ -1,6 +1,7 @@
 #include "described_pinyin_matcher.h"
 
 #include "pinyin_matcher.h"
+#include "units.h"
 
 #include <vekkiro/suggestion_text.h>
 
@@ -28,10 +29,6 @@ constexpr std::array<std::u16string_view, 13> pinyinAskingWords = {
     u"shenme", u"sha",   u"zenme", u"zenyang", u"nali",    u"nar",  u"ruhe",
     u"shuyu",  u"chuli", u"reng",  u"diu",     u"huishou", u"nalei"};
 
-bool isAmong(std::u16string_view word, std::span<const std::u16string_view> words) noexcept {
-    return std::find(words.begin(), words.end(), word) != words.end();
-}
-
 } // namespace
 
 DescribedPinyinMatcher::DescribedPinyinMatcher(const TypedText& text) noexcept {
@@ -52,8 +49,8 @@ DescribedPinyinMatcher::DescribedPinyinMatcher(const TypedText& text) noexcept {
     // A question's words after the thing, one word of it at least left.
     std::size_t end = count;
     bool asks = false;
-    while (end > 1 && isAmong(words[end - 1], pinyinQuestionWords))
-        asks = isAmong(words[--end], pinyinAskingWords) || asks;
+    while (end > 1 && isOneOf(words[end - 1], pinyinQuestionWords))
+        asks = isOneOf(words[--end], pinyinAskingWords) || asks;
     if (!asks)
         end = count;
     std::array<char16_t, longestSuggestionText> said{};
@@ -61,9 +58,9 @@ DescribedPinyinMatcher::DescribedPinyinMatcher(const TypedText& text) noexcept {
     std::size_t nounStart = 0;
     bool grammar = end < count;
     for (std::size_t w = 0; w < end; ++w) {
-        const bool particle = isAmong(words[w], particles);
+        const bool particle = isOneOf(words[w], particles);
         const bool aspect =
-            isAmong(words[w], aspects) && w + 1 < end && isAmong(words[w + 1], particles);
+            isOneOf(words[w], aspects) && w + 1 < end && isOneOf(words[w + 1], particles);
         if (particle)
             nounStart = w + 1;
         if (particle || aspect) {

@@ -1,5 +1,7 @@
 #include "english_reader.h"
 
+#include "units.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -29,10 +31,6 @@ constexpr std::array<std::string_view, 36> englishAskingWords = {
     "could",   "should",     "shall",    "would", "will",   "do",   "does",   "did",  "i",
     "we",      "you",        "it",       "they",  "please", "put",  "throw",  "away", "dispose",
     "recycle", "recyclable", "recycled", "bin",   "go",     "goes", "belong", "to",   "into"};
-
-bool isOneOf(std::string_view word, std::span<const std::string_view> words) noexcept {
-    return std::find(words.begin(), words.end(), word) != words.end();
-}
 
 // The words of a question without those that ask; none for a text that asks nothing.
 TypedWords withoutAsking(const TypedWords& words) noexcept {

@@ -45,6 +45,12 @@ constexpr bool isIgnored(char16_t unit) noexcept {
     });
 }
 
+// Whether a word is one of a list's.
+template <typename Word, typename List>
+constexpr bool isOneOf(Word word, const List& list) noexcept {
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
 // Full-width ASCII to ASCII, then ASCII upper case to lower case.
 constexpr char16_t foldedAscii(char16_t unit) noexcept {
     if (unit >= u'\uFF01' && unit <= u'\uFF5E')
