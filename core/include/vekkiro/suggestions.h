@@ -17,7 +17,7 @@ namespace vekkiro {
 /// full-width and Chinese) are left out; ASCII letters match in either case, full-width forms
 /// match their ASCII counterparts, traditional characters their simplified forms. Then a name
 /// is offered when the text matches it in one of these ways, whose ranking, kind by kind, is
-/// the order of `Match` in core/src/suggestions/match_kinds.h:
+/// the order of `matchOrder` in core/src/suggestions/match_order.h:
 ///  - by its characters: it is the text, starts with it or holds it further in; the text holds
 ///    the whole name ("用过的塑料袋" offers 塑料袋); one holds the other's characters in order
 ///    with gaps between ("一次性的纸杯" offers 一次性纸杯), or the name's two parts typed in the
@@ -48,7 +48,11 @@ namespace vekkiro {
 ///    ("batery" offers 电池), never a word of its own ("please");
 ///  - by kind, where no nearer name ends as the thing named does: the names that end with its
 ///    head ("红酒瓶子" offers 玻璃瓶 among the other bottles), those that hold more of the rest
-///    of it first.
+///    of it first;
+///  - last, two of those readings at once: another word in what a question asks about
+///    ("免洗筷丟哪裡" offers 一次性筷子), English in a question, for a whole name ("where
+///    should i put old newspapers" offers 报纸), pinyin of a description or a question typed
+///    in words ("guoqi de yaopin" offers 过期药品).
 /// Chinese numerals and digits match each other (七号电池 offers 7号无汞电池).
 /// Within a kind, shorter names come first, except that of names the text holds, the longest
 /// comes first; then catalogue order. The sentinel entry is never offered. The same text always
