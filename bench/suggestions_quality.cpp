@@ -9,12 +9,16 @@
 //    kin in; prints how many get a first row of their bin, of another bin, or no row;
 //  - "text	kind…": texts that name no item at all; prints how many offer anything, every row a
 //    wrong answer.
+// With --leave-one-out, every catalogue name in turn is typed with that name left out of the
+// catalogue, a thing the catalogue lacks whose bin is known; prints how many get a first row of
+// its bin, of another bin, or no row.
 // With --list, every text follows with its first rows.
 #include "utf8_text.h"
 
 #include <vekkiro/bins.h>
 #include <vekkiro/item_catalogue.h>
 #include <vekkiro/suggestions.h>
+#include <vekkiro/suggestions_measure.h>
 
 #include <cstdio>
 #include <cstring>
@@ -122,6 +126,34 @@ void measureMeant(const char* path, const std::vector<Row>& rows, bool list) {
     std::printf("  no row                        %4zu  %5.1f %%\n", none, percent(none, n));
 }
 
+void measureLeavingOut(bool list) {
+    std::size_t right = 0, wrong = 0, none = 0;
+    for (int position = 1; position <= vekkiro::ItemCatalogue::itemCount; ++position) {
+        const std::u16string_view name = vekkiro::ItemCatalogue::entry(position);
+        const auto suggested = vekkiro::suggestItemsLeavingOut(name, listRows, position);
+        const vekkiro::Category bin = binOf(position);
+        if (suggested.empty())
+            ++none;
+        else if (binOf(suggested[0]) == bin)
+            ++right;
+        else
+            ++wrong;
+        if (list && !suggested.empty()) {
+            std::string rows;
+            for (std::size_t i = 0; i < suggested.size() && i < 3; ++i)
+                rows += (i > 0 ? " · " : "") + utf8(vekkiro::ItemCatalogue::entry(suggested[i])) +
+                        " " + std::string(vekkiro::binOf(binOf(suggested[i])).label.substr(0, 6));
+            std::cout << "  " << (binOf(suggested[0]) == bin ? "+" : "-") << " " << utf8(name)
+                      << " (" << vekkiro::binOf(bin).label << "): " << rows << '\n';
+        }
+    }
+    const std::size_t n = static_cast<std::size_t>(vekkiro::ItemCatalogue::itemCount);
+    std::printf("each catalogue name, itself left out: %zu names\n", n);
+    std::printf("  first row of its bin          %4zu  %5.1f %%\n", right, percent(right, n));
+    std::printf("  first row of another bin      %4zu  %5.1f %%\n", wrong, percent(wrong, n));
+    std::printf("  no row                        %4zu  %5.1f %%\n", none, percent(none, n));
+}
+
 void measureBins(const char* path, const std::vector<Row>& rows, bool list) {
     std::size_t right = 0, wrong = 0, none = 0, unknown = 0;
     for (const Row& row : rows) {
@@ -172,6 +204,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--list") == 0) {
             list = true;
+            continue;
+        }
+        if (std::strcmp(argv[i], "--leave-one-out") == 0) {
+            measureLeavingOut(list);
             continue;
         }
         std::string header;

@@ -2,11 +2,13 @@
 #include "suggestions/catalogue_names.h"
 #include "suggestions/english_spelling.h"
 #include "suggestions/forgiving_pinyin.h"
+#include "suggestions/name_kinds.h"
 #include "suggestions/pinyin_typo_matcher.h"
 #include "suggestions/pipeline.h"
 
 #include <vekkiro/dictionary.h>
 #include <vekkiro/suggestions.h>
+#include <vekkiro/suggestions_measure.h>
 
 namespace vekkiro {
 
@@ -32,6 +34,15 @@ std::vector<int> suggestItems(std::u16string_view typed, std::size_t limit) {
     return best;
 }
 
+std::vector<int> suggestItemsLeavingOut(std::u16string_view typed, std::size_t limit, int leftOut) {
+    std::vector<int> best;
+    suggestions::forEachSuggestion(
+        typed, limit, [&](std::size_t count) { best.reserve(count); },
+        [&](const Candidate& candidate, const ReadText&) { best.push_back(candidate.position); },
+        static_cast<std::uint16_t>(leftOut));
+    return best;
+}
+
 std::vector<Suggestion> suggest(std::u16string_view typed, std::size_t limit) {
     std::vector<Suggestion> best;
     suggestions::forEachSuggestion(
@@ -45,6 +56,7 @@ std::vector<Suggestion> suggest(std::u16string_view typed, std::size_t limit) {
 void prepareSuggestions() noexcept {
     (void)suggestions::nameFilters();
     (void)suggestions::NameIndex::get();
+    (void)suggestions::namesOfTheirLastCharactersKind();
     (void)suggestions::ForgivingForms::get();
     (void)suggestions::NameSpellings::get();
     (void)suggestions::EnglishSpelling::get();

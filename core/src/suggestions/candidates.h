@@ -20,13 +20,25 @@ struct Candidate {
     Found found;
 };
 
-// At most one candidate a name, in the order found. Allocates nothing.
+// The bin a candidate's row shows.
+inline Category binOf(const Candidate& candidate) noexcept {
+    return ItemCatalogue::categoryOf(candidate.position).value_or(Category::OtherWaste);
+}
+
+// At most one candidate a name, in the order found. Allocates nothing. A measure may leave one
+// name out, to see what the list offers for a thing the catalogue lacks.
 class Candidates {
 public:
+    Candidates() noexcept = default;
+    explicit Candidates(std::uint16_t leftOut) noexcept
+        : m_leftOut(leftOut) {}
+
     void add(std::uint16_t position, Found found) noexcept {
-        if (m_count < m_found.size())
+        if (m_count < m_found.size() && position != m_leftOut)
             m_found[m_count++] = Candidate{position, found};
     }
+    /// The position of the name left out, 0 for none.
+    [[nodiscard]] std::uint16_t leftOut() const noexcept { return m_leftOut; }
     [[nodiscard]] std::span<const Candidate> all() const noexcept {
         return {m_found.data(), m_count};
     }
@@ -42,6 +54,7 @@ public:
 private:
     std::array<Candidate, ItemCatalogue::size> m_found{};
     std::size_t m_count = 0;
+    std::uint16_t m_leftOut = 0;
 };
 
 } // namespace vekkiro::suggestions

@@ -75,13 +75,15 @@ void matchNames(const ReadText& text, Candidates& candidates) noexcept;
 void filterNames(const ReadText& text, Candidates& candidates) noexcept;
 
 // Calls `count(n)` with how many names are suggested for a typed text, at most `limit`, then
-// `take(candidate, text)` for each, best first.
+// `take(candidate, text)` for each, best first; as though the catalogue lacked the name at
+// `leftOut`, where that is not 0.
 template <typename Count, typename Take>
-void forEachSuggestion(std::u16string_view typed, std::size_t limit, Count count, Take take) {
+void forEachSuggestion(std::u16string_view typed, std::size_t limit, Count count, Take take,
+                       std::uint16_t leftOut = 0) {
     const ReadText text(typed);
     if (limit == 0 || text.typed.size() == 0)
         return;
-    Candidates candidates;
+    Candidates candidates(leftOut);
     matchNames(text, candidates);
     filterNames(text, candidates);
     const Ranking ranking(candidates.all(), limit);

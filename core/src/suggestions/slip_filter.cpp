@@ -8,10 +8,6 @@ namespace vekkiro::suggestions {
 
 namespace {
 
-Category binOf(const Candidate& candidate) noexcept {
-    return ItemCatalogue::categoryOf(candidate.position).value_or(Category::OtherWaste);
-}
-
 bool isSlip(Match match) noexcept {
     return match == Match::SlipEqual || match == Match::SlipContains;
 }

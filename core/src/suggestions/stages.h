@@ -21,6 +21,7 @@
 #include "shape_matcher.h"
 #include "slip_filter.h"
 #include "sound_matcher.h"
+#include "state_filter.h"
 
 #include <tuple>
 
@@ -32,7 +33,7 @@ using Readers = std::tuple<DescriptionReader, QuestionReader, OtherWordReader, M
 using NameMatchers = std::tuple<CharacterMatcher, SoundMatcher, ShapeMatcher, PinyinMatcher,
                                 PinyinTypoMatcher, DescribedPinyinMatcher>;
 
-using ListFilters = std::tuple<SlipFilter, KindFilter>;
+using ListFilters = std::tuple<SlipFilter, KindFilter, StateFilter>;
 
 namespace stage_checks {
 
