@@ -70,6 +70,7 @@ std::size_t suggestionTableBytes() noexcept {
         hanziTables.radicals.size_bytes();
     for (const std::string_view syllable : hanziTables.syllables)
         bytes += syllable.size() + 1;
+    bytes += sizeof(suggestions::namesOfTheirLastCharactersKind());
     bytes += otherWords().size_bytes();
     for (const OtherWord& other : otherWords())
         bytes += (other.word.size() + other.meaning.size() + 2) * sizeof(char16_t);

@@ -78,10 +78,10 @@ struct OfferedKind {
 // Whether a name is of the thing's kind as it was typed: not of another state (脏牛奶盒 is no
 // 牛奶盒 for 酸奶盒子) and not of a material the thing lacks (瓷酒瓶 for 红酒瓶).
 bool isOfTheThingAsTyped(const Name& name, std::uint16_t position, const Characters& thing,
-                         Head head) noexcept {
+                         std::uint8_t thingsStates, Head head) noexcept {
     const std::uint8_t states =
         statesIn(ItemCatalogue::entries()[static_cast<std::size_t>(position - 1)]);
-    return (states & ~statesIn(thing.view())) == 0 && !addsAMaterial(name, thing, head);
+    return (states & ~thingsStates) == 0 && !addsAMaterial(name, thing, head);
 }
 
 // A bin for the thing's kind, if its names tell one: of the names that hold more of the thing
@@ -90,8 +90,8 @@ bool isOfTheThingAsTyped(const Name& name, std::uint16_t position, const Charact
 // bottle is of no one bin). Where names end with the longer head, they are the kind: 塑料玩具 is
 // a 玩具 before it is a 具. A head of two characters is a word, and one name of it is a kind
 // (旧锁头: 废锁头); of one character, it takes two.
-std::optional<OfferedKind> offeredKind(const Characters& thing, const Heads& heads,
-                                       std::uint16_t leftOut) noexcept {
+std::optional<OfferedKind> offeredKind(const Characters& thing, std::uint8_t thingsStates,
+                                       const Heads& heads, std::uint16_t leftOut) noexcept {
     struct Bins {
         std::array<std::size_t, 4> of{};
         std::size_t names = 0;
@@ -111,7 +111,8 @@ std::optional<OfferedKind> offeredKind(const Characters& thing, const Heads& hea
     Bins nearer;
     forEachNameOfTheHeads(
         thing, heads, leftOut, [&](const Name& name, std::uint16_t position, Head head) {
-            if (head.size < heads.longer.size || !isOfTheThingAsTyped(name, position, thing, head))
+            if (head.size < heads.longer.size ||
+                !isOfTheThingAsTyped(name, position, thing, thingsStates, head))
                 return;
             const Category bin = ItemCatalogue::categoryOf(position).value_or(Category::OtherWaste);
             all.add(bin);
@@ -198,14 +199,16 @@ void KindFilter::apply(Candidates& candidates, const TextSoFar& text) noexcept {
             return;
         placeOf[candidate.position - 1U] = static_cast<std::uint16_t>(place);
     }
-    const std::optional<OfferedKind> offered = offeredKind(thing, heads, candidates.leftOut());
+    const std::uint8_t thingsStates = statesIn(thing.view());
+    const std::optional<OfferedKind> offered =
+        offeredKind(thing, thingsStates, heads, candidates.leftOut());
     if (!offered)
         return;
     forEachNameOfTheHeads(thing, heads, candidates.leftOut(),
                           [&](const Name& name, std::uint16_t position, Head head) {
                               if (head.size < heads.longer.size ||
                                   ItemCatalogue::categoryOf(position) != offered->bin ||
-                                  !isOfTheThingAsTyped(name, position, thing, head) ||
+                                  !isOfTheThingAsTyped(name, position, thing, thingsStates, head) ||
                                   (offered->onlyNearer && !holdsMoreOfTheThing(name, thing, head)))
                                   return;
                               Found same{Match::SharedHead};
