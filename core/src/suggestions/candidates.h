@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace vekkiro::suggestions {
@@ -23,6 +24,21 @@ struct Candidate {
 // The bin a candidate's row shows.
 inline Category binOf(const Candidate& candidate) noexcept {
     return ItemCatalogue::categoryOf(candidate.position).value_or(Category::OtherWaste);
+}
+
+// The bin that every candidate `counts` says to count is of, if they share one; none where
+// they are of two or none counts.
+template <typename Counts>
+std::optional<Category> oneBinOf(std::span<const Candidate> candidates, Counts counts) noexcept {
+    std::optional<Category> bin;
+    for (const Candidate& candidate : candidates) {
+        if (!counts(candidate))
+            continue;
+        if (bin && *bin != binOf(candidate))
+            return std::nullopt;
+        bin = binOf(candidate);
+    }
+    return bin;
 }
 
 // At most one candidate a name, in the order found. Allocates nothing. A measure may leave one

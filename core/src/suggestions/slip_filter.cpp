@@ -16,14 +16,9 @@ bool isSlip(Match match) noexcept {
 
 void SlipFilter::apply(Candidates& candidates, const TextSoFar&) noexcept {
     // The bin of every name ranked above any slip, if they share one.
-    std::optional<Category> nearerBin;
-    for (const Candidate& candidate : candidates.all()) {
-        if (!isBetter(candidate.found.match, Match::SlipEqual))
-            continue;
-        if (nearerBin && *nearerBin != binOf(candidate))
-            return;
-        nearerBin = binOf(candidate);
-    }
+    const std::optional<Category> nearerBin = oneBinOf(candidates.all(), [](const Candidate& c) {
+        return isBetter(c.found.match, Match::SlipEqual);
+    });
     if (!nearerBin)
         return;
     candidates.removeIf([&](const Candidate& candidate) {

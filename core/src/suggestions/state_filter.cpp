@@ -40,14 +40,9 @@ void StateFilter::apply(Candidates& candidates, const TextSoFar& text) noexcept 
     const std::uint8_t named = statesIn(text.typed.view());
     if (named == 0)
         return;
-    std::optional<Category> binOfTheState;
-    for (const Candidate& candidate : candidates.all()) {
-        if ((statesOf(candidate) & named) == 0)
-            continue;
-        if (binOfTheState && *binOfTheState != binOf(candidate))
-            return;
-        binOfTheState = binOf(candidate);
-    }
+    const std::optional<Category> binOfTheState =
+        oneBinOf(candidates.all(),
+                 [&](const Candidate& candidate) { return (statesOf(candidate) & named) != 0; });
     if (!binOfTheState)
         return;
     candidates.removeIf([&](const Candidate& candidate) {
